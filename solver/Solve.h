@@ -1,0 +1,40 @@
+#pragma once
+// The classical fourth-order Runge-Kutta run at the fixed step 0.05.
+
+#include "ui/Sinks.h"
+#include "ui/Value.h"
+
+#include <cstdint>
+#include <string>
+
+namespace rk {
+
+// The values the window takes over from its list and input boxes.
+struct FormValues {
+    Value eqNo; // selected equation, 1..6
+    Value x1;   // start abscissa
+    Value y1;   // initial ordinate y(x1)
+    Value x2;   // final abscissa
+};
+
+// A run of more passes than this is refused before it starts.
+inline constexpr std::int64_t kMaxPasses = 1'000'000;
+
+enum class RunOutcome {
+    Completed, // every pass drawn and listed
+    Stopped,   // the numbers left the finite range; what came before stays
+    Refused,   // nothing drawn or listed
+};
+
+struct RunReport {
+    RunOutcome outcome = RunOutcome::Completed;
+    std::int64_t linesListed = 0;
+    std::string message; // for the user; empty when the run completed
+};
+
+// Integrates y' = f(x, y), y(x1) = y1 from x1 towards x2. Per pass it plots
+// the solution point in light red and the slope point in light blue, then
+// lists "x    y". Never clears what earlier runs drew or listed.
+RunReport Solve(const FormValues& form, PointSink& picture, LineSink& list);
+
+} // namespace rk

@@ -1,0 +1,56 @@
+#include "ui/FormatValue.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace rk {
+namespace {
+
+// A double is an exact tie at `decimals` places when it is an odd multiple
+// of 2^-(decimals+1): then d * 10^decimals ends in exactly .5, because
+// 10^decimals contributes only odd factors beyond its powers of two.
+bool isExactTie(double d, int decimals)
+{
+    const double scaled = std::ldexp(d, decimals + 1);
+    return std::isfinite(scaled) && scaled == std::trunc(scaled) && std::fmod(scaled, 2.0) != 0.0;
+}
+
+} // namespace
+
+std::size_t formatFixed(double d, int decimals, char* out)
+{
+    decimals = std::clamp(decimals, 0, kMaxDecimals);
+    // std::to_chars rounds an exact tie to even; the neighbouring double
+    // away from zero lies past the tie by far less than one unit of the
+    // last decimal, so it rounds the same way as the tie should.
+    if (isExactTie(d, decimals))
+        d = std::nextafter(d, std::copysign(INFINITY, d));
+    const auto end = std::to_chars(out, out + kFormatBufferSize, d, std::chars_format::fixed, decimals).ptr;
+    std::size_t length = static_cast<std::size_t>(end - out);
+    if (out[0] == '-' && std::all_of(out + 1, end, [](char c) { return c == '0' || c == '.'; })) {
+        std::copy(out + 1, end, out);
+        --length;
+    }
+    return length;
+}
+
+int decimalsOfPattern(std::string_view pattern)
+{
+    const auto point = pattern.find('.');
+    if (point == std::string_view::npos)
+        return 0;
+    const auto tail = pattern.substr(point + 1);
+    return static_cast<int>(std::count(tail.begin(), tail.end(), '0'));
+}
+
+std::string formatValue(const Value& v, std::string_view pattern)
+{
+    if (v.kind() == Value::Kind::String)
+        return v.stringValue();
+    char buffer[kFormatBufferSize];
+    const std::size_t length = formatFixed(v.toDouble(), decimalsOfPattern(pattern), buffer);
+    return std::string(buffer, length);
+}
+
+} // namespace rk

@@ -1,0 +1,74 @@
+#pragma once
+// A framed drawing surface with a user coordinate system.
+//
+// What is drawn lands in a persistent image that every repaint shows, so a
+// drawing made before the window is first shown is seen at once. Points and
+// lines are set pixel by pixel without smoothing: a point is one pixel, a
+// line is a crisp one-pixel stroke with both end points set. On a high-DPI
+// screen the image has device resolution and a "pixel" is one logical pixel.
+
+#include "ui/Palette.h"
+#include "ui/Sinks.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QPoint>
+
+#include <optional>
+
+namespace rk {
+
+class PictureBox : public QFrame, public PointSink {
+    Q_OBJECT
+public:
+    // The design's border is two pixels wide; the interior is the box less it.
+    static constexpr int kBorderWidth = 2;
+
+    PictureBox(QSize outerSize, QWidget* parent = nullptr);
+
+    void setBackColor(QColor colour);
+    void setForeColor(QColor colour);
+    QColor backColor() const { return backColor_; }
+    QColor foreColor() const { return foreColor_; }
+
+    // (left, top)-(right, bottom) in user units over the interior.
+    void Scale(double left, double top, double right, double bottom);
+    // Erases everything to the back colour; the scale stays, printing
+    // starts again at the top-left corner.
+    void Cls();
+    // A line in the given colour, or in the fore colour when none is given.
+    void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = std::nullopt);
+    void PSet(float x, float y, Rgb colour) override;
+    // Text at the print position in the box's font and fore colour, then a
+    // line end.
+    void Print(const QString& text);
+
+    // The interior as drawn, at device resolution.
+    const QImage& image() const { return image_; }
+    // The logical interior pixel that a user coordinate falls on (it may lie
+    // outside the interior).
+    QPoint pixelOf(double x, double y) const;
+    QSize interiorSize() const { return interior_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Continuous logical-pixel position of a user coordinate.
+    double columnOf(double x) const;
+    double rowOf(double y) const;
+    void setPixel(long column, long row, QRgb colour);
+    void drawSegment(double c1, double r1, double c2, double r2, QRgb colour);
+    void changed();
+
+    QSize interior_;
+    int pixelSize_ = 1; // device pixels per logical pixel
+    QImage image_;
+    QColor backColor_ = Qt::white;
+    QColor foreColor_ = Qt::black;
+    double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
+    QPoint printPosition_;
+    bool repaintPending_ = false;
+};
+
+} // namespace rk

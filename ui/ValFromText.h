@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace rk {
+
+// The number at the start of a typed text, as a Double; 0 when it has none.
+//
+// Accepted: leading blanks, an optional sign, digits with an optional
+// decimal point, an optional exponent (e or E, optional sign, digits).
+// Everything after that is ignored. Full-width digits, signs, point and
+// exponent letters, as a Japanese input method types them, count as their
+// ASCII forms. A number past the Double range gives +/-infinity; one too
+// small for it gives a signed zero. Never fails.
+double valFromText(std::string_view utf8);
+
+} // namespace rk

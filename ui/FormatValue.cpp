@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace rk {
 namespace {
@@ -12,8 +13,12 @@ namespace {
 // 10^decimals contributes only odd factors beyond its powers of two.
 bool isExactTie(double d, int decimals)
 {
-    const double scaled = std::ldexp(d, decimals + 1);
-    return std::isfinite(scaled) && scaled == std::trunc(scaled) && std::fmod(scaled, 2.0) != 0.0;
+    // Scaling by a power of two is exact, so this tests d itself.
+    const double scaled = d * static_cast<double>(std::uint64_t{1} << (decimals + 1));
+    if (scaled != std::trunc(scaled) || !std::isfinite(scaled))
+        return false;
+    const double half = scaled * 0.5;
+    return half != std::trunc(half);
 }
 
 } // namespace

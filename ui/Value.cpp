@@ -3,8 +3,6 @@
 #include "ui/ValFromText.h"
 
 #include <charconv>
-#include <cfloat>
-#include <cmath>
 
 namespace rk {
 
@@ -30,20 +28,6 @@ std::string toText(const Value& v)
 Value join(const Value& a, const Value& b)
 {
     return Value(toText(a) + toText(b));
-}
-
-std::optional<float> toSingle(const Value& v)
-{
-    const double d = v.toDouble();
-    // The comparison is false for NaN as well as for magnitudes past FLT_MAX.
-    if (!(std::fabs(d) <= FLT_MAX))
-        return std::nullopt;
-    return static_cast<float>(d);
-}
-
-bool isFiniteNumber(const Value& v)
-{
-    return !v.isDouble() || std::isfinite(v.doubleValue());
 }
 
 } // namespace rk

@@ -6,76 +6,123 @@
 // Long, and a Long that would overflow widens to a Double, so a counter can
 // count on instead of failing.
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
-#include <variant>
 
 namespace rk {
 
-struct Empty {
-    friend bool operator==(Empty, Empty) = default;
-};
+// The operations below run several times per integration pass; forcing them
+// inline lets the compiler see through the kind checks.
+#define RK_HOT [[gnu::always_inline]] inline
 
 class Value {
 public:
     enum class Kind : std::uint8_t { Empty, Integer, Long, Double, String };
 
     Value() = default;
-    explicit Value(double d) : data_(d) {}
-    explicit Value(std::string s) : data_(std::move(s)) {}
+    explicit Value(double d) : kind_(Kind::Double), double_(d) {}
+    explicit Value(std::string s) : kind_(Kind::String), string_(std::make_unique<std::string>(std::move(s))) {}
 
-    static Value integer(std::int16_t i) { return Value(Data(i)); }
-    static Value longInteger(std::int32_t i) { return Value(Data(i)); }
+    Value(const Value& other)
+        : kind_(other.kind_), bits_(other.bits_),
+          string_(other.string_ ? std::make_unique<std::string>(*other.string_) : nullptr)
+    {
+    }
+    Value(Value&&) noexcept = default;
+    Value& operator=(const Value& other)
+    {
+        if (this != &other)
+            *this = Value(other);
+        return *this;
+    }
+    Value& operator=(Value&&) noexcept = default;
+    ~Value() = default;
 
-    Kind kind() const { return static_cast<Kind>(data_.index()); }
-    bool isEmpty() const { return kind() == Kind::Empty; }
-    bool isDouble() const { return kind() == Kind::Double; }
-    bool isWhole() const { return kind() == Kind::Integer || kind() == Kind::Long; }
+    static Value integer(std::int16_t i)
+    {
+        Value v;
+        v.kind_ = Kind::Integer;
+        v.integer_ = i;
+        return v;
+    }
+    static Value longInteger(std::int32_t i)
+    {
+        Value v;
+        v.kind_ = Kind::Long;
+        v.long_ = i;
+        return v;
+    }
 
-    // Exact accessors: only valid for the matching kind.
-    std::int16_t integerValue() const { return std::get<std::int16_t>(data_); }
-    std::int32_t longValue() const { return std::get<std::int32_t>(data_); }
-    double doubleValue() const { return std::get<double>(data_); }
-    const std::string& stringValue() const { return std::get<std::string>(data_); }
+    Kind kind() const { return kind_; }
+    bool isEmpty() const { return kind_ == Kind::Empty; }
+    bool isDouble() const { return kind_ == Kind::Double; }
+    bool isWhole() const { return kind_ == Kind::Integer || kind_ == Kind::Long; }
+
+    // Exact accessors: only meaningful for the matching kind.
+    std::int16_t integerValue() const { return integer_; }
+    std::int32_t longValue() const { return long_; }
+    double doubleValue() const { return double_; }
+    const std::string& stringValue() const { return *string_; }
 
     // The whole number held by an Empty, Integer or Long Value.
-    std::int64_t wholeValue() const
+    [[gnu::always_inline]] std::int64_t wholeValue() const
     {
-        switch (kind()) {
-        case Kind::Integer: return integerValue();
-        case Kind::Long: return longValue();
+        switch (kind_) {
+        case Kind::Integer: return integer_;
+        case Kind::Long: return long_;
         default: return 0;
         }
     }
 
     // Numeric conversion: Empty is 0, a String is read like typed text.
-    double toDouble() const
+    [[gnu::always_inline]] double toDouble() const
     {
-        switch (kind()) {
+        switch (kind_) {
         case Kind::Empty: return 0.0;
-        case Kind::Integer: return integerValue();
-        case Kind::Long: return longValue();
-        case Kind::Double: return doubleValue();
+        case Kind::Integer: return integer_;
+        case Kind::Long: return long_;
+        case Kind::Double: return double_;
         case Kind::String: return stringToDouble();
         }
         return 0.0;
     }
 
-    friend bool operator==(const Value&, const Value&) = default;
+    friend bool operator==(const Value& a, const Value& b)
+    {
+        if (a.kind_ != b.kind_)
+            return false;
+        switch (a.kind_) {
+        case Kind::Empty: return true;
+        case Kind::Integer: return a.integer_ == b.integer_;
+        case Kind::Long: return a.long_ == b.long_;
+        case Kind::Double: return a.double_ == b.double_;
+        case Kind::String: return *a.string_ == *b.string_;
+        }
+        return false;
+    }
 
 private:
-    using Data = std::variant<Empty, std::int16_t, std::int32_t, double, std::string>;
-    explicit Value(Data d) : data_(std::move(d)) {}
     double stringToDouble() const;
 
-    Data data_;
+    Kind kind_ = Kind::Empty;
+    union {
+        std::int16_t integer_;
+        std::int32_t long_;
+        double double_;
+        std::uint64_t bits_ = 0;
+    };
+    // Only a String owns text; numbers never touch the heap.
+    std::unique_ptr<std::string> string_;
 };
 
 namespace detail {
 
 // Keeps a whole-number result as narrow as its operands allow.
-inline Value wholeResult(std::int64_t r, bool anyLong)
+RK_HOT Value wholeResult(std::int64_t r, bool anyLong)
 {
     if (!anyLong && r >= INT16_MIN && r <= INT16_MAX)
         return Value::integer(static_cast<std::int16_t>(r));
@@ -84,19 +131,19 @@ inline Value wholeResult(std::int64_t r, bool anyLong)
     return Value(static_cast<double>(r));
 }
 
-inline bool bothWhole(const Value& a, const Value& b)
+RK_HOT bool bothWhole(const Value& a, const Value& b)
 {
     return (a.isEmpty() || a.isWhole()) && (b.isEmpty() || b.isWhole());
 }
 
-inline bool anyLong(const Value& a, const Value& b)
+RK_HOT bool anyLong(const Value& a, const Value& b)
 {
     return a.kind() == Value::Kind::Long || b.kind() == Value::Kind::Long;
 }
 
 } // namespace detail
 
-inline Value operator+(const Value& a, const Value& b)
+RK_HOT Value operator+(const Value& a, const Value& b)
 {
     if (a.isDouble() && b.isDouble())
         return Value(a.doubleValue() + b.doubleValue());
@@ -105,7 +152,7 @@ inline Value operator+(const Value& a, const Value& b)
     return Value(a.toDouble() + b.toDouble());
 }
 
-inline Value operator-(const Value& a, const Value& b)
+RK_HOT Value operator-(const Value& a, const Value& b)
 {
     if (a.isDouble() && b.isDouble())
         return Value(a.doubleValue() - b.doubleValue());
@@ -114,7 +161,7 @@ inline Value operator-(const Value& a, const Value& b)
     return Value(a.toDouble() - b.toDouble());
 }
 
-inline Value operator*(const Value& a, const Value& b)
+RK_HOT Value operator*(const Value& a, const Value& b)
 {
     if (a.isDouble() && b.isDouble())
         return Value(a.doubleValue() * b.doubleValue());
@@ -124,12 +171,12 @@ inline Value operator*(const Value& a, const Value& b)
 }
 
 // Division always gives a Double, also of two Integers.
-inline Value operator/(const Value& a, const Value& b)
+RK_HOT Value operator/(const Value& a, const Value& b)
 {
     return Value(a.toDouble() / b.toDouble());
 }
 
-inline Value operator-(const Value& a)
+RK_HOT Value operator-(const Value& a)
 {
     if (a.isDouble())
         return Value(-a.doubleValue());
@@ -139,7 +186,7 @@ inline Value operator-(const Value& a)
 }
 
 // Equality with an Integer constant is numeric; Empty equals only 0.
-inline bool equalsInteger(const Value& a, std::int16_t constant)
+RK_HOT bool equalsInteger(const Value& a, std::int16_t constant)
 {
     if (a.isEmpty() || a.isWhole())
         return a.wholeValue() == constant;
@@ -147,7 +194,7 @@ inline bool equalsInteger(const Value& a, std::int16_t constant)
 }
 
 // The test of a counted loop with a positive step: counter not past the end.
-inline bool notPast(const Value& counter, const Value& end)
+RK_HOT bool notPast(const Value& counter, const Value& end)
 {
     if (detail::bothWhole(counter, end))
         return counter.wholeValue() <= end.wholeValue();
@@ -162,9 +209,21 @@ std::string toText(const Value& v);
 
 // Conversion to single precision for a drawing operation; empty when the
 // number cannot be held in a single (beyond about 3.4e38, or not finite).
-std::optional<float> toSingle(const Value& v);
+RK_HOT std::optional<float> toSingle(const Value& v)
+{
+    const double d = v.toDouble();
+    // The comparison is false for NaN as well as for magnitudes past FLT_MAX.
+    if (!(std::fabs(d) <= FLT_MAX))
+        return std::nullopt;
+    return static_cast<float>(d);
+}
 
 // A Value whose number is finite (Empty, whole numbers and texts always are).
-bool isFiniteNumber(const Value& v);
+RK_HOT bool isFiniteNumber(const Value& v)
+{
+    return !v.isDouble() || std::isfinite(v.doubleValue());
+}
 
 } // namespace rk
+
+#undef RK_HOT

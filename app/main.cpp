@@ -1,12 +1,12 @@
-#include "ui/ListBox.h"
-#include "ui/PictureBox.h"
+#include "app/Form1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    rk::PictureBox picture(QSize(505, 505));
-    picture.show();
+    rk::Form1 form;
+    form.Form_Load();
+    form.show();
     return app.exec();
 }

@@ -1,0 +1,239 @@
+#include "app/Form1.h"
+
+#include "app/FormDesign.h"
+#include "app/HelpText.h"
+#include "equations/Catalogue.h"
+#include "plot/Frame.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace rk {
+namespace {
+
+QColor fromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+int pixels(int twips) { return twips / kTwipsPerPixel; }
+
+// The design's Japanese faces, with faces that can stand in for them.
+QFont fontOf(const FontDesign& design)
+{
+    const bool serif = design.face == "P Mincho";
+    QFont font;
+    font.setFamilies(serif ? QStringList{"IPAPMincho", "IPAexMincho", "Noto Serif CJK JP"}
+                           : QStringList{"IPAPGothic", "IPAexGothic", "Noto Sans CJK JP"});
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    // Sizes in pixels at 96 dots per inch, so the layout is the same on any screen.
+    font.setPixelSize(static_cast<int>(design.points * 96.0 / 72.0 + 0.5));
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    return font;
+}
+
+void setColours(QWidget& widget, const ControlDesign& design)
+{
+    QPalette palette = widget.palette();
+    if (design.backColor) {
+        palette.setColor(QPalette::Window, fromBgr(*design.backColor));
+        widget.setAutoFillBackground(true);
+    }
+    if (design.foreColor)
+        palette.setColor(QPalette::WindowText, fromBgr(*design.foreColor));
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+Form1::Form1()
+{
+    setObjectName("Form1");
+    setWindowTitle(qs(kForm1Design.caption));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, fromBgr(kForm1Design.backColor));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    // The layout is fixed: nothing moves when the window would be resized.
+    setFixedSize(pixels(kForm1Design.clientWidth), pixels(kForm1Design.clientHeight));
+
+    for (const ControlDesign& design : kControlDesigns)
+        controls_[design.name] = createControl(design);
+
+    const auto get = [this](std::string_view name) { return controls_.at(name); };
+    Picture1 = static_cast<PictureBox*>(get("Picture1"));
+    List1 = static_cast<ListBox*>(get("List1"));
+    List2 = static_cast<ListBox*>(get("List2"));
+    Text1 = static_cast<QLineEdit*>(get("Text1"));
+    Text2 = static_cast<QLineEdit*>(get("Text2"));
+    Text3 = static_cast<QLineEdit*>(get("Text3"));
+    Text4 = static_cast<QPlainTextEdit*>(get("Text4"));
+    Label1 = static_cast<QLabel*>(get("Label1"));
+    Label2 = static_cast<QLabel*>(get("Label2"));
+    Label3 = static_cast<QLabel*>(get("Label3"));
+    Label4 = static_cast<QLabel*>(get("Label4"));
+    Label5 = static_cast<QLabel*>(get("Label5"));
+    Label6 = static_cast<QLabel*>(get("Label6"));
+    Command1 = static_cast<QPushButton*>(get("Command1"));
+    Command2 = static_cast<QPushButton*>(get("Command2"));
+    Command3 = static_cast<QPushButton*>(get("Command3"));
+
+    // Tab order by TabIndex; labels and hidden controls take no focus.
+    std::vector<const ControlDesign*> byTab;
+    for (const ControlDesign& design : kControlDesigns)
+        byTab.push_back(&design);
+    std::sort(byTab.begin(), byTab.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    QWidget* previous = nullptr;
+    for (const ControlDesign* design : byTab) {
+        QWidget* widget = get(design->name);
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    // The lowest tab index has the focus when the window first shows.
+    Command1->setFocus(Qt::OtherFocusReason);
+
+    connect(List2, &ListBox::Click, this, &Form1::List2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    enterChain_ = new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
+}
+
+QWidget* Form1::createControl(const ControlDesign& design)
+{
+    QWidget* parent = design.container.empty() ? static_cast<QWidget*>(this) : controls_.at(design.container);
+    QSize size(pixels(design.width), pixels(design.height));
+    QWidget* widget = nullptr;
+    switch (design.kind) {
+    case ControlKind::CommandButton:
+        widget = new QPushButton(qs(design.caption), parent);
+        break;
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(qs(design.caption), parent);
+        box->setCursorPosition(0);
+        widget = box;
+        break;
+    }
+    case ControlKind::MultiLineTextBox: {
+        auto* box = new QPlainTextEdit(qs(design.caption), parent);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setTabChangesFocus(true);
+        widget = box;
+        break;
+    }
+    case ControlKind::ListBox:
+        widget = new ListBox(parent);
+        break;
+    case ControlKind::PictureBox: {
+        auto* picture = new PictureBox(size, parent);
+        if (design.backColor)
+            picture->setBackColor(fromBgr(*design.backColor));
+        if (design.foreColor)
+            picture->setForeColor(fromBgr(*design.foreColor));
+        widget = picture;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(qs(design.caption), parent);
+        label->setAlignment((design.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        if (design.border) {
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            label->setLineWidth(1);
+        }
+        setColours(*label, design);
+        widget = label;
+        if (design.autoSize) {
+            // The heading is drawn in a face wider than the design's; let it
+            // grow rather than cut its last letters.
+            const int wanted = QFontMetrics(fontOf(design.font)).horizontalAdvance(label->text()) + 4;
+            size.setWidth(std::max(size.width(), wanted));
+        }
+        break;
+    }
+    }
+
+    widget->setObjectName(qs(design.name));
+    widget->setFont(fontOf(design.font));
+    // Inside the picture box, places are measured from inside its border.
+    const int inset = design.container.empty() ? 0 : PictureBox::kBorderWidth;
+    widget->setGeometry(pixels(design.left) + inset, pixels(design.top) + inset, size.width(), size.height());
+    widget->setAccessibleName(design.caption.empty() || design.kind == ControlKind::TextBox ||
+                                      design.kind == ControlKind::MultiLineTextBox
+                                  ? qs(design.name)
+                                  : qs(design.caption).trimmed());
+    widget->setAccessibleDescription(qs(design.description));
+    if (design.kind == ControlKind::Label)
+        widget->setFocusPolicy(Qt::NoFocus);
+    else
+        widget->setFocusPolicy(Qt::StrongFocus);
+    widget->setVisible(design.visible);
+    return widget;
+}
+
+void Form1::Form_Load()
+{
+    DrawFrame(*Picture1, FrameVariant::StartUp);
+    for (const std::string_view text : kEquationTexts)
+        List2->AddItem(text);
+}
+
+Value Form1::f(const Value& x, const Value& y) const { return rk::f(values_.eqNo, x, y); }
+
+QWidget* Form1::control(std::string_view name) const
+{
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void Form1::List2_Click()
+{
+    values_.eqNo = Value::integer(static_cast<std::int16_t>(List2->ListIndex())) + Value::integer(1);
+}
+
+void Form1::Command1_Click()
+{
+    Picture1->Cls();
+    DrawFrame(*Picture1, FrameVariant::Redraw);
+    List1->Clear();
+    Text1->setText(QString());
+    Text1->setFocus(Qt::OtherFocusReason);
+    Text2->setText(QString());
+    Text3->setText(QString());
+    Label4->setVisible(true);
+    Label5->setVisible(true);
+}
+
+void Form1::Command2_Click() { QApplication::exit(0); }
+
+void Form1::Command3_Click()
+{
+    Text4->setVisible(true);
+    Text4->setPlainText(qs(kHelpText));
+}
+
+void Form1::Solve()
+{
+    const RunReport report = rk::Solve(values_, *Picture1, *List1);
+    if (report.outcome == RunOutcome::Completed)
+        return;
+    // Not modal to the application: the window stays usable behind it.
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), qs(report.message), QMessageBox::Ok, this);
+    box->setObjectName("RunMessage");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace rk

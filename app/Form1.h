@@ -1,0 +1,70 @@
+#pragma once
+// The one window: its controls, the four values a run reads, and the
+// handlers of the events the program answers.
+
+#include "solver/EnterChain.h"
+#include "solver/Solve.h"
+#include "ui/ListBox.h"
+#include "ui/PictureBox.h"
+
+#include <QWidget>
+
+#include <map>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace rk {
+
+struct ControlDesign;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1();
+
+    // Draws the start-up frame and fills the equation list; run once,
+    // before the window is first shown.
+    void Form_Load();
+
+    // The right-hand side of the selected equation.
+    Value f(const Value& x, const Value& y) const;
+    const FormValues& values() const { return values_; }
+
+    // A control by its name, for tests and tools.
+    QWidget* control(std::string_view name) const;
+
+    PictureBox* Picture1 = nullptr;
+    ListBox* List1 = nullptr;
+    ListBox* List2 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QPlainTextEdit* Text4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+
+    void List2_Click();
+    void Command1_Click(); // Ready
+    void Command2_Click(); // End
+    void Command3_Click(); // Help
+
+private:
+    QWidget* createControl(const ControlDesign& design);
+    void Solve();
+
+    FormValues values_;
+    std::map<std::string_view, QWidget*> controls_;
+    EnterChain* enterChain_ = nullptr;
+};
+
+} // namespace rk

@@ -1,0 +1,337 @@
+#include "tests/app/FormFixture.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QAbstractTextDocumentLayout>
+#include <QTimer>
+
+namespace rk {
+namespace {
+
+struct Expected {
+    const char* name;
+    const char* className;
+    const char* parent;
+    QRect geometry; // pixels, in the parent's coordinates
+    const char* text;
+    int fontPixels;
+    bool bold, italic;
+    const char* family;
+    bool visible;
+};
+
+// The window's design in pixels, written out independently of the program's table.
+const Expected kExpected[] = {
+    {"Command3", "QPushButton", "Form1", {568, 40, 81, 25}, "Help", 16, true, false, "IPAPGothic", true},
+    {"Text4", "QPlainTextEdit", "Form1", {536, 408, 161, 97}, "Text4", 16, false, false, "IPAPMincho", false},
+    {"Command2", "QPushButton", "Form1", {576, 504, 65, 33}, "End", 16, true, false, "IPAPGothic", true},
+    {"List2", "rk::ListBox", "Form1", {528, 96, 177, 49}, nullptr, 15, true, false, "IPAPGothic", true},
+    {"List1", "rk::ListBox", "Form1", {552, 312, 137, 94}, nullptr, 15, false, false, "IPAPGothic", true},
+    {"Text3", "QLineEdit", "Form1", {608, 216, 49, 25}, "y1", 15, true, false, "IPAPGothic", true},
+    {"Text2", "QLineEdit", "Form1", {608, 240, 49, 22}, "x2", 15, true, false, "IPAPGothic", true},
+    {"Text1", "QLineEdit", "Form1", {608, 192, 49, 24}, "x1", 16, true, false, "IPAPGothic", true},
+    {"Picture1", "rk::PictureBox", "Form1", {24, 32, 505, 505}, nullptr, 24, true, true, "IPAPGothic", true},
+    // Inside the plot, measured from inside its 2-pixel border.
+    {"Label5", "QLabel", "Picture1", {146, 10, 16, 19}, "y'", 19, true, true, "IPAPGothic", false},
+    {"Label4", "QLabel", "Picture1", {114, 10, 11, 19}, "y", 19, true, true, "IPAPGothic", false},
+    {"Command1", "QPushButton", "Form1", {560, 144, 89, 33}, "Ready", 15, true, false, "IPAPGothic", true},
+    {"Label3", "QLabel", "Form1", {552, 288, 137, 25}, " x      y", 15, true, true, "IPAPGothic", true},
+    {"Label2", "QLabel", "Form1", {544, 240, 65, 25}, "final =", 15, true, true, "IPAPGothic", true},
+    {"Label1", "QLabel", "Form1", {544, 192, 63, 28}, "Initial =", 16, true, true, "IPAPGothic", true},
+};
+
+QString textOf(QWidget* w)
+{
+    if (auto* b = qobject_cast<QPushButton*>(w)) return b->text();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* p = qobject_cast<QPlainTextEdit*>(w)) return p->toPlainText();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    return {};
+}
+
+using Form1Design = FormFixture;
+
+TEST_F(Form1Design, Window)
+{
+    EXPECT_EQ(form.objectName(), "Form1");
+    EXPECT_EQ(form.windowTitle(), "RungeKutta");
+    EXPECT_EQ(form.size(), QSize(708, 573));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "the window is not resizable";
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(192, 255, 192));
+}
+
+TEST_F(Form1Design, EveryControlAsDesigned)
+{
+    EXPECT_EQ(form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 14);
+    for (const Expected& e : kExpected) {
+        SCOPED_TRACE(e.name);
+        QWidget* w = form.findChild<QWidget*>(e.name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_STREQ(w->metaObject()->className(), e.className);
+        EXPECT_EQ(w->parentWidget()->objectName(), e.parent);
+        EXPECT_EQ(w->geometry(), e.geometry);
+        if (e.text) {
+            EXPECT_EQ(textOf(w), QString::fromUtf8(e.text));
+        }
+        EXPECT_EQ(w->font().pixelSize(), e.fontPixels);
+        EXPECT_EQ(w->font().bold(), e.bold);
+        EXPECT_EQ(w->font().italic(), e.italic);
+        EXPECT_EQ(QFontInfo(w->font()).family(), e.family);
+        EXPECT_EQ(w->isVisible(), e.visible);
+        EXPECT_FALSE(w->accessibleName().isEmpty());
+        EXPECT_FALSE(w->accessibleDescription().isEmpty());
+    }
+}
+
+TEST_F(Form1Design, HeadingShowsItsWholeCaption)
+{
+    EXPECT_EQ(form.Label6->pos(), QPoint(144, 8));
+    EXPECT_EQ(form.Label6->text(), "Runge Kutta Method");
+    EXPECT_GE(form.Label6->width(), form.Label6->sizeHint().width() - 2);
+    EXPECT_EQ(form.Label6->font().pixelSize(), 21);
+}
+
+struct ColourCase {
+    const char* name;
+    QColor back;
+    QColor fore;
+};
+
+TEST_F(Form1Design, Colours)
+{
+    const ColourCase cases[] = {
+        {"Label1", QColor(128, 255, 128), QColor()},
+        {"Label2", QColor(128, 255, 128), QColor()},
+        {"Label3", QColor(128, 255, 128), QColor()},
+        {"Label4", QColor(128, 255, 255), QColor(255, 0, 0)},
+        {"Label5", QColor(128, 255, 255), QColor(0, 0, 255)},
+        {"Label6", QColor(192, 255, 192), QColor()},
+    };
+    for (const ColourCase& c : cases) {
+        auto* label = form.findChild<QLabel*>(c.name);
+        ASSERT_NE(label, nullptr) << c.name;
+        EXPECT_TRUE(label->autoFillBackground()) << c.name;
+        EXPECT_EQ(label->palette().color(QPalette::Window), c.back) << c.name;
+        if (c.fore.isValid()) {
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), c.fore) << c.name;
+        }
+    }
+    EXPECT_EQ(form.Picture1->backColor(), QColor(128, 255, 255));
+    EXPECT_EQ(form.Picture1->foreColor(), QColor(64, 64, 64));
+}
+
+TEST_F(Form1Design, BordersAndAlignment)
+{
+    for (QLabel* label : {form.Label1, form.Label2, form.Label3})
+        EXPECT_EQ(label->frameShape(), QFrame::Box) << label->objectName().toStdString();
+    for (QLabel* label : {form.Label4, form.Label5, form.Label6})
+        EXPECT_EQ(label->frameShape(), QFrame::NoFrame) << label->objectName().toStdString();
+    EXPECT_TRUE(form.Label1->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(form.Label2->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(form.Label3->alignment() & Qt::AlignLeft);
+    EXPECT_EQ(form.Text4->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(form.Text4->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+}
+
+TEST_F(Form1Design, TabOrderFromTheStart)
+{
+    EXPECT_EQ(focusName(), "Command1");
+    const QStringList order{"Picture1", "Text1", "Text2", "Text3", "List1", "List2", "Command2", "Command3", "Command1"};
+    for (const QString& next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(focusName(), next);
+    }
+}
+
+TEST_F(Form1Design, HelpBoxJoinsTheTabOrderOnceShown)
+{
+    form.Command3->click();
+    form.Command2->setFocus();
+    QTest::keyClick(form.Command2, Qt::Key_Tab);
+    EXPECT_EQ(focusName(), "Text4");
+    QTest::keyClick(form.Text4, Qt::Key_Tab);
+    EXPECT_EQ(focusName(), "Command3");
+}
+
+using StartUp = FormFixture;
+
+TEST_F(StartUp, StateBeforeAnyAction)
+{
+    EXPECT_TRUE(form.values().eqNo.isEmpty());
+    EXPECT_TRUE(form.values().x1.isEmpty());
+    EXPECT_TRUE(form.values().y1.isEmpty());
+    EXPECT_TRUE(form.values().x2.isEmpty());
+    ASSERT_EQ(form.List2->model()->rowCount(), 6);
+    const char* texts[] = {"y' = - y", "y' = x - y", "y' = 2", "y' = sin(4x)", "y' = xcos(4x) -y", "y' = x/2 -sin(x+y)"};
+    for (int row = 0; row < 6; ++row)
+        EXPECT_EQ(form.List2->model()->index(row, 0).data().toString(), texts[row]);
+    EXPECT_EQ(form.List2->ListIndex(), -1);
+    EXPECT_EQ(form.List1->count(), 0u);
+    EXPECT_FALSE(form.Text4->isVisible());
+    EXPECT_FALSE(form.Label4->isVisible());
+    EXPECT_FALSE(form.Label5->isVisible());
+}
+
+TEST_F(StartUp, EquationListShowsAboutThreeRows)
+{
+    const int rowHeight = form.List2->sizeHintForRow(0);
+    const int rows = form.List2->viewport()->height() / rowHeight;
+    EXPECT_GE(rows, 2);
+    EXPECT_LE(rows, 3);
+    EXPECT_TRUE(form.List2->verticalScrollBar()->isVisible());
+}
+
+using Commands = FormFixture;
+
+TEST_F(Commands, ClickOnTheListSelectsTheEquation)
+{
+    clickEquation(2);
+    ASSERT_EQ(form.values().eqNo.kind(), Value::Kind::Integer);
+    EXPECT_EQ(form.values().eqNo.integerValue(), 3);
+    EXPECT_EQ(form.f(Value(), Value()).integerValue(), 2);
+    clickEquation(0);
+    EXPECT_EQ(form.values().eqNo.integerValue(), 1);
+}
+
+TEST_F(Commands, NothingLeftSelectedGivesNoEquation)
+{
+    clickEquation(1);
+    form.List2->clearSelection();
+    ASSERT_EQ(form.values().eqNo.kind(), Value::Kind::Integer);
+    EXPECT_EQ(form.values().eqNo.integerValue(), 0);
+    EXPECT_TRUE(form.f(Value(1.0), Value(1.0)).isEmpty());
+}
+
+TEST_F(Commands, ReadyClearsAndLeavesTheValues)
+{
+    clickEquation(0);
+    form.Command1->click();
+    typeAndEnter("0");
+    typeAndEnter("1");
+    typeAndEnter("0.2");
+    ASSERT_EQ(form.List1->count(), 5u);
+    form.Command3->click();
+
+    form.Command1->click();
+    QApplication::processEvents();
+    EXPECT_EQ(form.List1->count(), 0u);
+    EXPECT_EQ(form.List1->model()->rowCount(), 0);
+    EXPECT_EQ(form.Text1->text(), "");
+    EXPECT_EQ(form.Text2->text(), "");
+    EXPECT_EQ(form.Text3->text(), "");
+    EXPECT_EQ(focusName(), "Text1");
+    EXPECT_TRUE(form.Label4->isVisible());
+    EXPECT_TRUE(form.Label5->isVisible());
+    // Left alone: the values, the list's selection and the help box.
+    EXPECT_EQ(form.values().eqNo.integerValue(), 1);
+    EXPECT_EQ(form.values().y1.doubleValue(), 1.0);
+    EXPECT_EQ(form.values().x2.doubleValue(), 0.2);
+    EXPECT_EQ(form.List2->ListIndex(), 0);
+    EXPECT_TRUE(form.Text4->isVisible());
+
+    // A new x2 right after Ready runs from the previous start.
+    form.Text2->setFocus();
+    typeAndEnter("0.05");
+    EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95123"}));
+}
+
+TEST_F(Commands, HelpShowsTheTextAndReplacesEdits)
+{
+    const QString help = QString::fromUtf8(
+        "関数を選ぶ         Ready をクリック      Initial ｘ を入力 Enter    Initial y を入力 Enter  Final ｘ を入力 Enter");
+    ASSERT_EQ(help.size(), 92);
+    form.Command3->click();
+    EXPECT_TRUE(form.Text4->isVisible());
+    EXPECT_EQ(form.Text4->toPlainText(), help);
+    EXPECT_EQ(form.Text4->toPlainText().indexOf(QChar(0xFF58)), 39);
+
+    form.Text4->setFocus();
+    QTest::keyClicks(form.Text4, "my notes");
+    form.Command3->click();
+    EXPECT_EQ(form.Text4->toPlainText(), help);
+}
+
+TEST_F(Commands, HelpTextWrapsAtTheBoxWidth)
+{
+    form.Command3->click();
+    QApplication::processEvents();
+    const int narrowLines = form.Text4->document()->documentLayout()->documentSize().height();
+    form.Text4->resize(400, form.Text4->height());
+    QApplication::processEvents();
+    const int wideLines = form.Text4->document()->documentLayout()->documentSize().height();
+    EXPECT_GT(narrowLines, 1);
+    EXPECT_LT(wideLines, narrowLines);
+}
+
+TEST_F(Commands, EndLeavesTheEventLoopWithStatusZero)
+{
+    QTimer::singleShot(0, form.Command2, [this] { QTest::mouseClick(form.Command2, Qt::LeftButton); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+using Runs = FormFixture;
+
+TEST_F(Runs, WholeRunThroughTheKeyboard)
+{
+    clickEquation(0);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    typeAndEnter("0");
+    typeAndEnter("1");
+    typeAndEnter("0.2");
+    EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95123", "0.10    0.90484",
+                                                  "0.15    0.86071", "0.20    0.81873"}));
+    EXPECT_EQ(form.List1->model()->rowCount(), 5);
+    EXPECT_EQ(focusName(), "Text2");
+    EXPECT_EQ(form.findChild<QMessageBox*>(), nullptr);
+}
+
+TEST_F(Runs, RefusedRunShowsWhyAndChangesNothing)
+{
+    clickEquation(1);
+    form.Command1->click();
+    QApplication::processEvents();
+    const QImage before = form.Picture1->image().copy();
+    typeAndEnter("0");
+    typeAndEnter("1");
+    typeAndEnter("1e999");
+    QApplication::processEvents();
+    auto* box = form.findChild<QMessageBox*>("RunMessage");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->text().isEmpty());
+    EXPECT_EQ(form.List1->count(), 0u);
+    EXPECT_EQ(form.Picture1->image(), before);
+
+    // Answered, the window goes on: a sound run works.
+    box->accept();
+    QApplication::processEvents();
+    reactivate();
+    form.Text2->setFocus();
+    form.Text2->clear();
+    typeAndEnter("0.1");
+    EXPECT_EQ(form.List1->count(), 3u);
+}
+
+TEST_F(Runs, StoppedRunKeepsWhatItListed)
+{
+    clickEquation(0);
+    form.Text1->setFocus();
+    form.Text1->clear();
+    typeAndEnter("0");
+    form.Text3->clear();
+    typeAndEnter("-1.7e308");
+    form.Text2->clear();
+    typeAndEnter("1");
+    auto* box = form.findChild<QMessageBox*>("RunMessage");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains("0.05"));
+    EXPECT_EQ(form.List1->count(), 1u);
+    box->accept();
+}
+
+} // namespace
+} // namespace rk

@@ -1,0 +1,82 @@
+#pragma once
+// A started window, shown offscreen and active, as after the program's start.
+
+#include "app/Form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace rk {
+
+class FormFixture : public ::testing::Test {
+protected:
+    FormFixture()
+    {
+        form.Form_Load();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        QApplication::processEvents();
+    }
+
+    QString focusName() const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString("(none)");
+    }
+
+    // Types text into whichever box has the focus, then Enter.
+    void typeAndEnter(const QString& text)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        typeText(focus, text);
+        QTest::keyClick(focus, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    // ASCII as key strokes; anything else as an input method commits it.
+    static void typeText(QWidget* target, const QString& text)
+    {
+        bool ascii = true;
+        for (const QChar c : text)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii) {
+            QTest::keyClicks(target, text);
+            return;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(target, &commit);
+    }
+
+    // Brings the window back to the front, as after answering a message box.
+    void reactivate()
+    {
+        QApplication::setActiveWindow(&form);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    void clickEquation(int row)
+    {
+        const QRect rect = form.List2->visualRect(form.List2->model()->index(row, 0));
+        QTest::mouseClick(form.List2->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    std::vector<std::string> listed() const
+    {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < form.List1->count(); ++i)
+            lines.emplace_back(form.List1->item(i));
+        return lines;
+    }
+
+    Form1 form;
+};
+
+} // namespace rk

@@ -76,9 +76,8 @@ double valFromText(std::string_view utf8)
         in.advance();
     }
 
-    // Decimal exponent of the first significant digit, to tell an overflow
-    // from an underflow when from_chars reports the result out of range.
-    long leadExponent = 0;
+    // Where the first significant digit stands, to tell an overflow from an
+    // underflow when from_chars reports the result out of range.
     bool seenSignificant = false;
     long integerDigits = 0;
     long leadingFractionZeros = 0;
@@ -114,9 +113,9 @@ double valFromText(std::string_view utf8)
     if (in.peek() == 'e' || in.peek() == 'E') {
         FoldedReader afterE = in;
         afterE.advance();
-        std::string exponentText;
+        bool negativeExponent = false;
         if (afterE.peek() == '+' || afterE.peek() == '-') {
-            exponentText += afterE.peek();
+            negativeExponent = afterE.peek() == '-';
             afterE.advance();
         }
         bool exponentDigits = false;
@@ -127,8 +126,9 @@ double valFromText(std::string_view utf8)
                 exponent = exponent * 10 + (afterE.peek() - '0');
             afterE.advance();
         }
+        // "1e" and "1e+" end before the e: the number is 1.
         if (exponentDigits) {
-            if (!exponentText.empty() && exponentText[0] == '-')
+            if (negativeExponent)
                 exponent = -exponent;
             ascii += 'e';
             ascii += std::to_string(exponent);
@@ -138,7 +138,7 @@ double valFromText(std::string_view utf8)
     double magnitude = 0.0;
     const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), magnitude);
     if (result.ec == std::errc::result_out_of_range) {
-        leadExponent = exponent + (integerDigits > 0 ? integerDigits : -leadingFractionZeros);
+        const long leadExponent = exponent + (integerDigits > 0 ? integerDigits : -leadingFractionZeros);
         magnitude = leadExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -magnitude : magnitude;

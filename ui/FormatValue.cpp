@@ -21,17 +21,44 @@ bool isExactTie(double d, int decimals)
     return half != std::trunc(half);
 }
 
+// Adds one unit in the last place of the digits in [out, end), away from
+// zero, carrying as far as needed; returns the new end.
+char* incrementMagnitude(char* out, char* end)
+{
+    for (char* p = end; p != out;) {
+        --p;
+        if (*p == '.')
+            continue;
+        if (*p == '-')
+            break;
+        if (*p != '9') {
+            ++*p;
+            return end;
+        }
+        *p = '0';
+    }
+    // All nines: one more leading digit, after the sign if there is one.
+    char* first = out + (*out == '-' ? 1 : 0);
+    std::copy_backward(first, end, end + 1);
+    *first = '1';
+    return end + 1;
+}
+
 } // namespace
 
 std::size_t formatFixed(double d, int decimals, char* out)
 {
     decimals = std::clamp(decimals, 0, kMaxDecimals);
-    // std::to_chars rounds an exact tie to even; the neighbouring double
-    // away from zero lies past the tie by far less than one unit of the
-    // last decimal, so it rounds the same way as the tie should.
-    if (isExactTie(d, decimals))
-        d = std::nextafter(d, std::copysign(INFINITY, d));
-    const auto end = std::to_chars(out, out + kFormatBufferSize, d, std::chars_format::fixed, decimals).ptr;
+    char* end;
+    if (isExactTie(d, decimals)) {
+        // std::to_chars would round the tie to even. One more decimal shows
+        // the tie exactly, ending in 5: drop the 5 and round up by hand.
+        end = std::to_chars(out, out + kFormatBufferSize, d, std::chars_format::fixed, decimals + 1).ptr;
+        end -= decimals == 0 ? 2 : 1;
+        end = incrementMagnitude(out, end);
+    } else {
+        end = std::to_chars(out, out + kFormatBufferSize, d, std::chars_format::fixed, decimals).ptr;
+    }
     std::size_t length = static_cast<std::size_t>(end - out);
     if (out[0] == '-' && std::all_of(out + 1, end, [](char c) { return c == '0' || c == '.'; })) {
         std::copy(out + 1, end, out);

@@ -9,7 +9,8 @@
 namespace rk {
 
 // Room for any double in fixed notation with up to kMaxDecimals decimals:
-// 309 integer digits, sign, point, decimals.
+// sign, 309 integer digits, point, decimals, and one more decimal for
+// rounding a tie by hand.
 inline constexpr int kMaxDecimals = 15;
 inline constexpr std::size_t kFormatBufferSize = 1 + 309 + 1 + kMaxDecimals + 1;
 

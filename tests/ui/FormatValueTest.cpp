@@ -46,7 +46,16 @@ INSTANTIATE_TEST_SUITE_P(Rounding, FormatValueCases, ::testing::Values(
     FormatCase{Value(0.15), "0.00", "0.15"},
     FormatCase{Value(0.145), "0.00", "0.14"},               // 0.1449999999... in binary
     FormatCase{Value(0.28125), "0.0000", "0.2813"},         // exact tie at four places
-    FormatCase{Value(0.03125), "0.00000", "0.03125"}
+    FormatCase{Value(0.03125), "0.00000", "0.03125"},
+    FormatCase{Value(9.995), "0.00", "9.99"},                // below the tie in binary
+    FormatCase{Value(9.875), "0.00", "9.88"},
+    FormatCase{Value(99.5), "0", "100"},                     // the carry adds a digit
+    FormatCase{Value(-9.5), "0", "-10"},
+    // Ties where a step between doubles exceeds the last decimal's unit.
+    FormatCase{Value(68719476736.015625), "0.00000", "68719476736.01563"},
+    FormatCase{Value(-68719476736.015625), "0.00000", "-68719476736.01563"},
+    FormatCase{Value(78901234756801.046875), "0.00000", "78901234756801.04688"},
+    FormatCase{Value(70368744177664.125), "0.00", "70368744177664.13"}
 ));
 
 INSTANTIATE_TEST_SUITE_P(NegativeZero, FormatValueCases, ::testing::Values(

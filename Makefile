@@ -1,10 +1,11 @@
 # Two set-up commands on a fresh Debian 12 machine: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-plain test-sanitized bench clean
+.PHONY: all deps configure build run test test-plain test-sanitized screenshot bench clean
 
 all: build
 
@@ -22,7 +23,7 @@ build: deps configure
 run: build
 	./$(BUILD)/rungekutta
 
-test: test-plain test-sanitized
+test: test-plain test-sanitized test-fuzz test-package
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
@@ -34,6 +35,46 @@ test-sanitized: deps
 	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure
+
+# The fuzzer writes what it learns into a scratch copy of the seed corpus, so
+# the seeds in the repository stay as they are. test-fuzz is bounded and
+# seeded; fuzz searches for ten minutes.
+.PHONY: test-fuzz fuzz clean-fuzz
+test-fuzz: FUZZ_ARGS = -runs=200000 -seed=1
+fuzz: FUZZ_ARGS = -max_total_time=600
+test-fuzz fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DRK_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	rm -rf $(FUZZ_BUILD)/corpus && cp -r tests/fuzz/corpus $(FUZZ_BUILD)/corpus
+	./$(FUZZ_BUILD)/tests/fuzz/fuzz_text_and_numbers $(FUZZ_ARGS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus
+
+clean: clean-fuzz
+clean-fuzz:
+	rm -rf $(FUZZ_BUILD)
+
+# The Debian package: a Release build of the program alone (cpack would
+# otherwise build every test first), then a look inside the .deb.
+PACKAGE_BUILD ?= build-package
+.PHONY: package test-package clean-package
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DRK_BUILD_BENCH=OFF \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rungekutta
+	rm -f $(PACKAGE_BUILD)/rungekutta_*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
+test-package: package
+	bash scripts/check-package.sh $(PACKAGE_BUILD)
+
+clean: clean-package
+clean-package:
+	rm -rf $(PACKAGE_BUILD)
+
+# The README's picture: the end-to-end test saves the window it checked.
+screenshot: build
+	mkdir -p docs
+	cd $(BUILD) && RK_SCREENSHOT="$(CURDIR)/docs/window.png" ctest -R '^end_to_end$$' --output-on-failure
 
 bench: deps
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release

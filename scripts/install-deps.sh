@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth xdotool x11-apps imagemagick
+  dpkg-dev desktop-file-utils libxml2-utils file
 )
 
 missing=()

@@ -71,6 +71,13 @@ clean: clean-package
 clean-package:
 	rm -rf $(PACKAGE_BUILD)
 
+# The long random-use run; a fresh seed each time, printed for replay with
+# RK_RANDOM_SEED=<seed>.
+.PHONY: soak
+soak: build
+	QT_QPA_PLATFORM=offscreen RK_RANDOM_ACTIONS=20000 RK_RANDOM_SEED=$${RK_RANDOM_SEED:-time} \
+	  ./$(BUILD)/tests/random_use_tests
+
 # The README's picture: the end-to-end test saves the window it checked.
 screenshot: build
 	mkdir -p docs

@@ -1,0 +1,220 @@
+// A person using the window at random: clicks, Tab, typing of any text,
+// Enter. After every action the window must be alive and consistent.
+//
+// RK_RANDOM_ACTIONS sets how many actions (default 2,000), RK_RANDOM_SEED
+// the seed (default fixed; "time" draws one). A failure names the seed and
+// the action so that the run can be replayed.
+
+#include "tests/app/FormFixture.h"
+
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+namespace rk {
+namespace {
+
+std::uint64_t seedFromEnvironment()
+{
+    const char* text = std::getenv("RK_RANDOM_SEED");
+    if (text && std::string(text) == "time")
+        return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return text ? std::strtoull(text, nullptr, 10) : 20261208;
+}
+
+long actionsFromEnvironment()
+{
+    const char* text = std::getenv("RK_RANDOM_ACTIONS");
+    return text ? std::strtol(text, nullptr, 10) : 2000;
+}
+
+std::string fixed2(double v)
+{
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.2f", v);
+    std::string s = buffer;
+    if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
+        s.erase(0, 1);
+    return s;
+}
+
+class RandomUse : public FormFixture {
+protected:
+    std::mt19937_64 random{seed};
+    const std::uint64_t seed = seedFromEnvironment();
+    std::size_t checkedLines = 0;
+    long runs = 0, messages = 0, linesSeen = 0;
+    const QRegularExpression lineShape{"^-?[0-9]+\\.[0-9]{2}    -?[0-9]+\\.[0-9]{5}$"};
+
+    int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); }
+
+    QString randomNumberText()
+    {
+        static const char* extremes[] = {"1e308", "-1e308", "1e-320", "1e999", "-1e999", "1.7e308", "-0", "3.4e38",
+                                         "2e38", "0.05", "1638.35", "40000"};
+        switch (pick(4)) {
+        case 0: return extremes[pick(std::size(extremes))];
+        case 1: return QString::number(pick(4000) / 100.0 - 20.0);
+        case 2: return QString::number(pick(41) - 20);
+        default: return QString::number(pick(2000) / 1000.0, 'g', 4);
+        }
+    }
+
+    QString randomText()
+    {
+        static const QString pieces[] = {"0", "1", "9", "-", "+", ".", "e", "E", "x", "abc", " ", "e-", "1e",
+                                         QString::fromUtf8("０"), QString::fromUtf8("．"), QString::fromUtf8("－"),
+                                         QString::fromUtf8("関数"), QString::fromUtf8("ｘ"), QString::fromUtf8("é"),
+                                         QString::fromUtf8("\xF0\x9F\x98\x80"), "\t", "inf", "nan", "0x"};
+        switch (pick(6)) {
+        case 0: return randomNumberText();
+        case 1: return randomNumberText() + pieces[pick(std::size(pieces))];
+        case 2: return QString(2000 + pick(8000), QChar('0' + pick(10)));
+        default: {
+            QString text;
+            for (int n = pick(8); n > 0; --n)
+                text += pieces[pick(std::size(pieces))];
+            return text;
+        }
+        }
+    }
+
+    QLineEdit* randomInputBox()
+    {
+        QLineEdit* boxes[] = {form.Text1, form.Text3, form.Text2};
+        return boxes[pick(3)];
+    }
+
+    void clickCentre(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+
+    void typeInto(QWidget* box)
+    {
+        clickCentre(box);
+        if (auto* line = qobject_cast<QLineEdit*>(box); line && pick(2))
+            line->selectAll(); // type over, as a person usually does
+        typeText(box, randomText());
+    }
+
+    // Answers a message box a run may have raised; true when there was one.
+    bool answerMessage()
+    {
+        auto* box = form.findChild<QMessageBox*>("RunMessage");
+        if (!box)
+            return false;
+        EXPECT_FALSE(box->text().isEmpty());
+        box->accept();
+        QApplication::processEvents(); // lets the box delete itself
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        reactivate();
+        return true;
+    }
+
+    void enterInFinalBox()
+    {
+        clickCentre(form.Text2);
+        const std::size_t before = form.List1->count();
+        QTest::keyClick(form.Text2, Qt::Key_Return);
+        QApplication::processEvents();
+        const std::size_t added = form.List1->count() - before;
+        const bool messaged = answerMessage();
+        ++runs;
+        messages += messaged;
+        linesSeen += static_cast<long>(added);
+
+        const double x1 = form.values().x1.toDouble();
+        const double n = (form.values().x2.toDouble() - x1) / 0.05;
+        if (!std::isfinite(n) || n >= 1e6) {
+            EXPECT_EQ(added, 0u) << "a refused run lists nothing";
+            EXPECT_TRUE(messaged) << "a refused run says why";
+        } else if (n < 0) {
+            EXPECT_EQ(added, 0u);
+            EXPECT_FALSE(messaged);
+        } else {
+            const auto passes = static_cast<std::size_t>(std::floor(n)) + 1;
+            if (messaged)
+                EXPECT_LT(added, passes) << "a stopped run ends early";
+            else
+                EXPECT_EQ(added, passes);
+            if (added > 0 && std::fabs(x1) < 1e15) {
+                const std::string first(form.List1->item(before));
+                EXPECT_EQ(first.substr(0, first.find(' ')), fixed2(x1));
+            }
+        }
+    }
+
+    void randomAction()
+    {
+        switch (pick(12)) {
+        case 0: {
+            // Anywhere in the list, entries or empty space.
+            QWidget* viewport = form.List2->viewport();
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(pick(viewport->width()), pick(viewport->height())));
+            break;
+        }
+        case 1: QTest::keyClick(form.List2, pick(2) ? Qt::Key_Down : Qt::Key_Up); break;
+        case 2: clickCentre(form.Command1); break;
+        case 3: clickCentre(form.Command3); break;
+        case 4: clickCentre(randomInputBox()); break;
+        case 5:
+            if (QWidget* focus = QApplication::focusWidget())
+                QTest::keyClick(focus, Qt::Key_Tab);
+            break;
+        case 6:
+        case 7: typeInto(randomInputBox()); break;
+        case 8:
+            if (form.Text4->isVisible())
+                typeInto(form.Text4);
+            break;
+        case 9: {
+            QLineEdit* box = pick(2) ? form.Text1 : form.Text3;
+            clickCentre(box);
+            QTest::keyClick(box, Qt::Key_Return);
+            break;
+        }
+        default: enterInFinalBox(); break;
+        }
+        QApplication::processEvents();
+        answerMessage();
+        if (!QApplication::activeWindow())
+            reactivate();
+    }
+
+    void checkNewLines()
+    {
+        if (form.List1->count() < checkedLines)
+            checkedLines = 0; // Ready emptied the table
+        for (; checkedLines < form.List1->count(); ++checkedLines) {
+            const std::string_view line = form.List1->item(checkedLines);
+            // Values far beyond a plot's range have long integer parts; the shape still holds.
+            ASSERT_TRUE(lineShape.match(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()))).hasMatch())
+                << "line " << checkedLines << ": " << line;
+        }
+    }
+};
+
+TEST_F(RandomUse, SurvivesAndStaysConsistent)
+{
+    const long actions = actionsFromEnvironment();
+    std::printf("random use: %ld actions, seed %llu\n", actions, static_cast<unsigned long long>(seed));
+    for (long action = 0; action < actions; ++action) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed << ", action " << action);
+        randomAction();
+        checkNewLines();
+        ASSERT_TRUE(form.isVisible());
+        if (HasFatalFailure() || (HasFailure() && action % 100 == 0))
+            break;
+        // Keep a long soak within bounds of memory: a person presses Ready now and then.
+        if (form.List1->count() > 3'000'000)
+            form.Command1->click();
+    }
+    std::printf("random use: %ld runs, %ld with a message, %ld lines listed\n", runs, messages, linesSeen);
+}
+
+} // namespace
+} // namespace rk

@@ -39,8 +39,8 @@ test-sanitized: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure
 
-# The fuzzer writes what it learns into a scratch copy of the seed corpus, so
-# the seeds in the repository stay as they are. test-fuzz is bounded and
+# The fuzzer writes what it learns into a scratch copy of the starting corpus,
+# so the files in the repository stay as they are. test-fuzz is bounded and
 # seeded; fuzz searches for ten minutes.
 .PHONY: test-fuzz fuzz clean-fuzz
 test-fuzz: FUZZ_ARGS = -runs=200000 -seed=1

@@ -61,17 +61,24 @@ struct CountingPicture : PointSink {
     void PSet(float, float, Rgb) override { ++points; }
 };
 
-void BM_Solve(benchmark::State& state)
+// Times `run` into a recording list, the same way for the run and its floor.
+template <typename Run>
+void measureRecorded(benchmark::State& state, Run run)
 {
-    const FormValues form = equationSix(state.range(0));
     RecordingList list;
     CountingPicture picture;
     for (auto _ : state) {
         list.clear();
-        Solve(form, picture, list);
+        run(picture, list);
         benchmark::DoNotOptimize(list.text.data());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_Solve(benchmark::State& state)
+{
+    const FormValues form = equationSix(state.range(0));
+    measureRecorded(state, [&](PointSink& picture, RecordingList& list) { Solve(form, picture, list); });
 }
 
 // The same run in plain doubles, in the same order and grouping.
@@ -102,14 +109,7 @@ void referenceRun(double x1, double y1, double x2, PointSink& picture, Recording
 void BM_Reference(benchmark::State& state)
 {
     const double x2 = finalAbscissaFor(state.range(0));
-    RecordingList list;
-    CountingPicture picture;
-    for (auto _ : state) {
-        list.clear();
-        referenceRun(0.0, 1.0, x2, picture, list);
-        benchmark::DoNotOptimize(list.text.data());
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    measureRecorded(state, [&](PointSink& picture, RecordingList& list) { referenceRun(0.0, 1.0, x2, picture, list); });
 }
 
 void BM_EndToEnd(benchmark::State& state)

@@ -2,7 +2,7 @@
 // Enter. After every action the window must be alive and consistent.
 //
 // RK_RANDOM_ACTIONS sets how many actions (default 2,000), RK_RANDOM_SEED
-// the seed (default fixed; "time" draws one). A failure names the seed and
+// its seed (default fixed; "time" draws one). A failure names that seed and
 // the action so that the run can be replayed.
 
 #include "tests/app/FormFixture.h"

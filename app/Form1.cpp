@@ -106,7 +106,8 @@ Form1::Form1()
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    enterChain_ = new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
+    // Owned by the window, like the controls it watches.
+    new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
 }
 
 QWidget* Form1::createControl(const ControlDesign& design)
@@ -191,12 +192,6 @@ void Form1::Form_Load()
 }
 
 Value Form1::f(const Value& x, const Value& y) const { return rk::f(values_.eqNo, x, y); }
-
-QWidget* Form1::control(std::string_view name) const
-{
-    const auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : found->second;
-}
 
 void Form1::List2_Click()
 {

@@ -33,9 +33,6 @@ public:
     Value f(const Value& x, const Value& y) const;
     const FormValues& values() const { return values_; }
 
-    // A control by its name, for tests and tools.
-    QWidget* control(std::string_view name) const;
-
     PictureBox* Picture1 = nullptr;
     ListBox* List1 = nullptr;
     ListBox* List2 = nullptr;
@@ -64,7 +61,6 @@ private:
 
     FormValues values_;
     std::map<std::string_view, QWidget*> controls_;
-    EnterChain* enterChain_ = nullptr;
 };
 
 } // namespace rk

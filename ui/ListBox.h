@@ -22,7 +22,6 @@ public:
 
     std::size_t count() const { return model_.count(); }
     std::string_view item(std::size_t index) const { return model_.line(index); }
-    LineListModel& lines() { return model_; }
 
 signals:
     // The user picked an item, or left none selected, by mouse or keyboard.

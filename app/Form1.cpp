@@ -4,6 +4,7 @@
 #include "app/HelpText.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,8 +20,6 @@ namespace rk {
 namespace {
 
 QColor fromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 int pixels(int twips) { return twips / kTwipsPerPixel; }
 
@@ -56,7 +55,7 @@ void setColours(QWidget& widget, const ControlDesign& design)
 Form1::Form1()
 {
     setObjectName("Form1");
-    setWindowTitle(qs(kForm1Design.caption));
+    setWindowTitle(toQString(kForm1Design.caption));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, fromBgr(kForm1Design.backColor));
     setPalette(palette);
@@ -117,16 +116,16 @@ QWidget* Form1::createControl(const ControlDesign& design)
     QWidget* widget = nullptr;
     switch (design.kind) {
     case ControlKind::CommandButton:
-        widget = new QPushButton(qs(design.caption), parent);
+        widget = new QPushButton(toQString(design.caption), parent);
         break;
     case ControlKind::TextBox: {
-        auto* box = new QLineEdit(qs(design.caption), parent);
+        auto* box = new QLineEdit(toQString(design.caption), parent);
         box->setCursorPosition(0);
         widget = box;
         break;
     }
     case ControlKind::MultiLineTextBox: {
-        auto* box = new QPlainTextEdit(qs(design.caption), parent);
+        auto* box = new QPlainTextEdit(toQString(design.caption), parent);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -148,7 +147,7 @@ QWidget* Form1::createControl(const ControlDesign& design)
         break;
     }
     case ControlKind::Label: {
-        auto* label = new QLabel(qs(design.caption), parent);
+        auto* label = new QLabel(toQString(design.caption), parent);
         label->setAlignment((design.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         if (design.border) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -166,16 +165,16 @@ QWidget* Form1::createControl(const ControlDesign& design)
     }
     }
 
-    widget->setObjectName(qs(design.name));
+    widget->setObjectName(toQString(design.name));
     widget->setFont(fontOf(design.font));
     // Inside the picture box, places are measured from inside its border.
     const int inset = design.container.empty() ? 0 : PictureBox::kBorderWidth;
     widget->setGeometry(pixels(design.left) + inset, pixels(design.top) + inset, size.width(), size.height());
     widget->setAccessibleName(design.caption.empty() || design.kind == ControlKind::TextBox ||
                                       design.kind == ControlKind::MultiLineTextBox
-                                  ? qs(design.name)
-                                  : qs(design.caption).trimmed());
-    widget->setAccessibleDescription(qs(design.description));
+                                  ? toQString(design.name)
+                                  : toQString(design.caption).trimmed());
+    widget->setAccessibleDescription(toQString(design.description));
     if (design.kind == ControlKind::Label)
         widget->setFocusPolicy(Qt::NoFocus);
     else
@@ -216,7 +215,7 @@ void Form1::Command2_Click() { QApplication::exit(0); }
 void Form1::Command3_Click()
 {
     Text4->setVisible(true);
-    Text4->setPlainText(qs(kHelpText));
+    Text4->setPlainText(toQString(kHelpText));
 }
 
 void Form1::Solve()
@@ -225,7 +224,7 @@ void Form1::Solve()
     if (report.outcome == RunOutcome::Completed)
         return;
     // Not modal to the application: the window stays usable behind it.
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), qs(report.message), QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), toQString(report.message), QMessageBox::Ok, this);
     box->setObjectName("RunMessage");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -1,5 +1,6 @@
 #include "plot/Frame.h"
 
+#include "ui/QtText.h"
 #include "ui/Value.h"
 
 namespace rk {
@@ -12,7 +13,7 @@ void DrawFrame(PictureBox& picture, FrameVariant variant)
 
     if (startUp) {
         // Printed before the scale is set: it lands at the top-left corner.
-        picture.Print(QString::fromUtf8(kFrameTitle.data(), static_cast<qsizetype>(kFrameTitle.size())));
+        picture.Print(toQString(kFrameTitle));
         const Value left = Value::integer(-2), top = Value::integer(10);
         const Value right = Value::integer(18), bottom = Value::integer(-10);
         picture.Scale(left.toDouble(), top.toDouble(), right.toDouble(), bottom.toDouble());

@@ -1,5 +1,7 @@
 #include "ui/LineListModel.h"
 
+#include "ui/QtText.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -54,8 +56,7 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
-    const std::string_view text = line(static_cast<std::size_t>(index.row()));
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return toQString(line(static_cast<std::size_t>(index.row())));
 }
 
 } // namespace rk

@@ -6,6 +6,7 @@
 // the action so that the run can be replayed.
 
 #include "tests/app/FormFixture.h"
+#include "tests/ReferenceText.h"
 
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -32,16 +33,6 @@ long actionsFromEnvironment()
 {
     const char* text = std::getenv("RK_RANDOM_ACTIONS");
     return text ? std::strtol(text, nullptr, 10) : 2000;
-}
-
-std::string fixed2(double v)
-{
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.2f", v);
-    std::string s = buffer;
-    if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
-        s.erase(0, 1);
-    return s;
 }
 
 class RandomUse : public FormFixture {
@@ -143,7 +134,7 @@ protected:
                 EXPECT_EQ(added, passes);
             if (added > 0 && std::fabs(x1) < 1e15) {
                 const std::string first(form.List1->item(before));
-                EXPECT_EQ(first.substr(0, first.find(' ')), fixed2(x1));
+                EXPECT_EQ(first.substr(0, first.find(' ')), printfFixed(x1, 2));
             }
         }
     }

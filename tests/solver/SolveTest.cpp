@@ -1,5 +1,7 @@
 #include "solver/Solve.h"
 
+#include "tests/ReferenceText.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -63,16 +65,6 @@ double referenceF(int eq, double x, double y)
     }
 }
 
-std::string fixed(double v, int decimals)
-{
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
-    std::string s = buffer;
-    if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
-        s.erase(0, 1);
-    return s;
-}
-
 struct Reference {
     std::vector<Point> points;
     std::vector<std::string> lines;
@@ -90,7 +82,7 @@ Reference reference(int eq, double x1, double y1, double x2)
         const double k1 = referenceF(eq, x, y);
         r.points.push_back({float(x), float(y), kRed});
         r.points.push_back({float(x), float(k1), kBlue});
-        r.lines.push_back(fixed(x, 2) + "    " + fixed(y, 5));
+        r.lines.push_back(printfFixed(x, 2) + "    " + printfFixed(y, 5));
         const double k2 = referenceF(eq, x + hh, y + k1 * hh);
         const double k3 = referenceF(eq, x + hh, y + k2 * hh);
         const double k4 = referenceF(eq, x + h, y + k3 * h);

@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace rk {
@@ -120,6 +121,8 @@ QWidget* Form1::createControl(const ControlDesign& design)
         break;
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(toQString(design.caption), parent);
+        // The toolkit would cut a pasted text at 32,767 characters.
+        box->setMaxLength(std::numeric_limits<int>::max());
         box->setCursorPosition(0);
         widget = box;
         break;
@@ -131,6 +134,12 @@ QWidget* Form1::createControl(const ControlDesign& design)
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
+        // With the toolkit's 4-pixel margin the help text wraps onto six
+        // lines, one more than the box has room for, and without scroll bars
+        // the last step could never be read. One pixel all round leaves the
+        // width that sets each step on a line of its own: five lines at the
+        // face's own 18-pixel spacing, inside the box.
+        box->document()->setDocumentMargin(1);
         widget = box;
         break;
     }

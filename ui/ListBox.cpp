@@ -1,10 +1,13 @@
 #include "ui/ListBox.h"
 
+#include "ui/ListRowDelegate.h"
+
 namespace rk {
 
 ListBox::ListBox(QWidget* parent) : QListView(parent)
 {
     setModel(&model_);
+    setItemDelegate(new ListRowDelegate(this));
     // Uniform rows let the view place a million lines without measuring each.
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

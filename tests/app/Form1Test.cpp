@@ -1,6 +1,10 @@
 #include "tests/app/FormFixture.h"
 
 #include <QAccessible>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -22,26 +26,27 @@ struct Expected {
     bool bold, italic;
     const char* family;
     bool visible;
+    const char* spoken; // the name a screen reader reads out
 };
 
 // The window's design in pixels, written out independently of the program's table.
 const Expected kExpected[] = {
-    {"Command3", "QPushButton", "Form1", {568, 40, 81, 25}, "Help", 16, true, false, "IPAPGothic", true},
-    {"Text4", "QPlainTextEdit", "Form1", {536, 408, 161, 97}, "Text4", 16, false, false, "IPAPMincho", false},
-    {"Command2", "QPushButton", "Form1", {576, 504, 65, 33}, "End", 16, true, false, "IPAPGothic", true},
-    {"List2", "rk::ListBox", "Form1", {528, 96, 177, 49}, nullptr, 15, true, false, "IPAPGothic", true},
-    {"List1", "rk::ListBox", "Form1", {552, 312, 137, 94}, nullptr, 15, false, false, "IPAPGothic", true},
-    {"Text3", "QLineEdit", "Form1", {608, 216, 49, 25}, "y1", 15, true, false, "IPAPGothic", true},
-    {"Text2", "QLineEdit", "Form1", {608, 240, 49, 22}, "x2", 15, true, false, "IPAPGothic", true},
-    {"Text1", "QLineEdit", "Form1", {608, 192, 49, 24}, "x1", 16, true, false, "IPAPGothic", true},
-    {"Picture1", "rk::PictureBox", "Form1", {24, 32, 505, 505}, nullptr, 24, true, true, "IPAPGothic", true},
+    {"Command3", "QPushButton", "Form1", {568, 40, 81, 25}, "Help", 16, true, false, "IPAPGothic", true, "Help"},
+    {"Text4", "QPlainTextEdit", "Form1", {536, 408, 161, 97}, "Text4", 16, false, false, "IPAPMincho", false, "Text4"},
+    {"Command2", "QPushButton", "Form1", {576, 504, 65, 33}, "End", 16, true, false, "IPAPGothic", true, "End"},
+    {"List2", "rk::ListBox", "Form1", {528, 96, 177, 49}, nullptr, 15, true, false, "IPAPGothic", true, "List2"},
+    {"List1", "rk::ListBox", "Form1", {552, 312, 137, 94}, nullptr, 15, false, false, "IPAPGothic", true, "List1"},
+    {"Text3", "QLineEdit", "Form1", {608, 216, 49, 25}, "y1", 15, true, false, "IPAPGothic", true, "Text3"},
+    {"Text2", "QLineEdit", "Form1", {608, 240, 49, 22}, "x2", 15, true, false, "IPAPGothic", true, "Text2"},
+    {"Text1", "QLineEdit", "Form1", {608, 192, 49, 24}, "x1", 16, true, false, "IPAPGothic", true, "Text1"},
+    {"Picture1", "rk::PictureBox", "Form1", {24, 32, 505, 505}, nullptr, 24, true, true, "IPAPGothic", true, "Picture1"},
     // Inside the plot, measured from inside its 2-pixel border.
-    {"Label5", "QLabel", "Picture1", {146, 10, 16, 19}, "y'", 19, true, true, "IPAPGothic", false},
-    {"Label4", "QLabel", "Picture1", {114, 10, 11, 19}, "y", 19, true, true, "IPAPGothic", false},
-    {"Command1", "QPushButton", "Form1", {560, 144, 89, 33}, "Ready", 15, true, false, "IPAPGothic", true},
-    {"Label3", "QLabel", "Form1", {552, 288, 137, 25}, " x      y", 15, true, true, "IPAPGothic", true},
-    {"Label2", "QLabel", "Form1", {544, 240, 65, 25}, "final =", 15, true, true, "IPAPGothic", true},
-    {"Label1", "QLabel", "Form1", {544, 192, 63, 28}, "Initial =", 16, true, true, "IPAPGothic", true},
+    {"Label5", "QLabel", "Picture1", {146, 10, 16, 19}, "y'", 19, true, true, "IPAPGothic", false, "y'"},
+    {"Label4", "QLabel", "Picture1", {114, 10, 11, 19}, "y", 19, true, true, "IPAPGothic", false, "y"},
+    {"Command1", "QPushButton", "Form1", {560, 144, 89, 33}, "Ready", 15, true, false, "IPAPGothic", true, "Ready"},
+    {"Label3", "QLabel", "Form1", {552, 288, 137, 25}, " x      y", 15, true, true, "IPAPGothic", true, "x      y"},
+    {"Label2", "QLabel", "Form1", {544, 240, 65, 25}, "final =", 15, true, true, "IPAPGothic", true, "final ="},
+    {"Label1", "QLabel", "Form1", {544, 192, 63, 28}, "Initial =", 16, true, true, "IPAPGothic", true, "Initial ="},
 };
 
 QString textOf(QWidget* w)
@@ -51,6 +56,15 @@ QString textOf(QWidget* w)
     if (auto* p = qobject_cast<QPlainTextEdit*>(w)) return p->toPlainText();
     if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
     return {};
+}
+
+int darkPixels(const QImage& image, QRect area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 255;
+    return dark;
 }
 
 using Form1Design = FormFixture;
@@ -82,8 +96,10 @@ TEST_F(Form1Design, EveryControlAsDesigned)
         EXPECT_EQ(w->font().italic(), e.italic);
         EXPECT_EQ(QFontInfo(w->font()).family(), e.family);
         EXPECT_EQ(w->isVisible(), e.visible);
-        EXPECT_FALSE(w->accessibleName().isEmpty());
-        EXPECT_FALSE(w->accessibleDescription().isEmpty());
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_EQ(reader->text(QAccessible::Name), QString::fromUtf8(e.spoken));
+        EXPECT_FALSE(reader->text(QAccessible::Description).isEmpty());
     }
 }
 
@@ -133,8 +149,6 @@ TEST_F(Form1Design, BordersAndAlignment)
     EXPECT_TRUE(form.Label1->alignment() & Qt::AlignHCenter);
     EXPECT_TRUE(form.Label2->alignment() & Qt::AlignHCenter);
     EXPECT_TRUE(form.Label3->alignment() & Qt::AlignLeft);
-    EXPECT_EQ(form.Text4->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(form.Text4->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }
 
 TEST_F(Form1Design, TabOrderFromTheStart)
@@ -176,13 +190,56 @@ TEST_F(StartUp, StateBeforeAnyAction)
     EXPECT_FALSE(form.Label5->isVisible());
 }
 
-TEST_F(StartUp, EquationListShowsAboutThreeRows)
+// Pixels that `text` darkens on white, drawn unclipped in the list's face as
+// the list draws it.
+int inkOf(const QString& text, QFont font, int left)
 {
-    const int rowHeight = form.List2->sizeHintForRow(0);
-    const int rows = form.List2->viewport()->height() / rowHeight;
-    EXPECT_GE(rows, 2);
-    EXPECT_LE(rows, 3);
-    EXPECT_TRUE(form.List2->verticalScrollBar()->isVisible());
+    font.setHintingPreference(QFont::PreferFullHinting);
+    const QFontMetrics metrics(font);
+    QImage canvas(left + metrics.horizontalAdvance(text) + 10, 4 * metrics.height(), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.drawText(QPoint(left, 2 * metrics.height()), text);
+    painter.end();
+    return darkPixels(canvas, canvas.rect());
+}
+
+struct RowsCase {
+    const char* list;
+    int wholeRows; // at the design height
+};
+
+TEST_F(StartUp, ListsShowWholeRowsOfWholeGlyphs)
+{
+    // A table with negative numbers and more lines than the list shows.
+    clickEquation(1);
+    form.Command1->click();
+    typeAndEnter("-0.3");
+    typeAndEnter("-1");
+    typeAndEnter("0.2");
+    form.List2->clearSelection(); // plain rows on white
+    QApplication::processEvents();
+    for (const RowsCase& c : {RowsCase{"List2", 3}, RowsCase{"List1", 6}}) {
+        SCOPED_TRACE(c.list);
+        auto* list = form.findChild<ListBox*>(c.list);
+        ASSERT_NE(list, nullptr);
+        const QImage shown = list->viewport()->grab().toImage();
+        const QRect inside = list->viewport()->rect();
+        int whole = 0;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            const QRect rect = list->visualRect(index);
+            EXPECT_EQ(rect.height(), list->font().pixelSize()) << "row " << row;
+            if (!inside.contains(rect))
+                continue;
+            ++whole;
+            // Everything the text inks lies in its own row.
+            EXPECT_EQ(darkPixels(shown, rect), inkOf(index.data().toString(), list->font(), 3)) << "row " << row;
+        }
+        EXPECT_EQ(whole, c.wholeRows);
+        EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    }
 }
 
 using Commands = FormFixture;
@@ -265,6 +322,33 @@ TEST_F(Commands, HelpTextWrapsAtTheBoxWidth)
     const int wideLines = form.Text4->document()->documentLayout()->documentSize().height();
     EXPECT_GT(narrowLines, 1);
     EXPECT_LT(wideLines, narrowLines);
+}
+
+TEST_F(Commands, WholeHelpTextLiesInsideTheBoxWhichNeverScrolls)
+{
+    form.Command3->click();
+    QApplication::processEvents();
+    const QTextBlock block = form.Text4->document()->firstBlock();
+    const QTextLayout* layout = block.layout();
+    ASSERT_GT(layout->lineCount(), 1);
+    QTextCursor start(block);
+    const QRect firstLine = form.Text4->cursorRect(start);
+    // The laid-out lines, placed where the box shows its first line.
+    const QPointF origin = QPointF(firstLine.topLeft()) - layout->lineAt(0).position();
+    const QRect inside = form.Text4->viewport()->rect();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QRect line = layout->lineAt(i).naturalTextRect().translated(origin).toAlignedRect();
+        EXPECT_TRUE(inside.contains(line)) << "line " << i << " at y " << line.top() << ".." << line.bottom();
+    }
+
+    // Keys and the wheel that would scroll a taller text leave it in place.
+    form.Text4->setFocus();
+    QTest::keyClick(form.Text4, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(form.Text4, Qt::Key_PageDown);
+    QWheelEvent wheel(QPointF(20, 20), form.Text4->viewport()->mapToGlobal(QPointF(20, 20)), {}, {0, -240},
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.Text4->viewport(), &wheel);
+    EXPECT_EQ(form.Text4->cursorRect(start), firstLine);
 }
 
 TEST_F(Commands, EndLeavesTheEventLoopWithStatusZero)

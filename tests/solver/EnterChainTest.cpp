@@ -1,5 +1,7 @@
 #include "tests/app/FormFixture.h"
 
+#include <QClipboard>
+
 namespace rk {
 namespace {
 
@@ -46,6 +48,22 @@ INSTANTIATE_TEST_SUITE_P(Texts, EnterReadsNumbers, ::testing::Values(
     TextCase{"-2.5e1", -25},
     TextCase{"\xEF\xBC\x90\xEF\xBC\x8E\xEF\xBC\x92", 0.2} // ０．２
 ));
+
+TEST_F(EnterChainTest, LongPastedTextIsKeptWholeAndReadAsUsual)
+{
+    const QString pasted = "2.5" + QString(39'997, QChar('x'));
+    QApplication::clipboard()->setText(pasted);
+    for (QLineEdit* box : {form.Text1, form.Text3, form.Text2}) {
+        box->setFocus();
+        box->clear();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), pasted) << box->objectName().toStdString();
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    EXPECT_EQ(form.values().x1.doubleValue(), 2.5);
+    EXPECT_EQ(form.values().y1.doubleValue(), 2.5);
+    EXPECT_EQ(form.values().x2.doubleValue(), 2.5);
+}
 
 TEST_F(EnterChainTest, DesignTextsReadAsZero)
 {

@@ -13,16 +13,35 @@
 
 namespace rk {
 
+// Loads, shows and activates the window, as the program's start does.
+inline void startWindow(Form1& form)
+{
+    form.Form_Load();
+    form.show();
+    QApplication::setActiveWindow(&form);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    QApplication::processEvents();
+}
+
+// Short ASCII as key strokes; anything else as an input method commits it
+// (a key event per character would make long texts crawl).
+inline void typeText(QWidget* target, const QString& text)
+{
+    bool ascii = text.size() <= 64;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        QTest::keyClicks(target, text);
+        return;
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(target, &commit);
+}
+
 class FormFixture : public ::testing::Test {
 protected:
-    FormFixture()
-    {
-        form.Form_Load();
-        form.show();
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-        QApplication::processEvents();
-    }
+    FormFixture() { startWindow(form); }
 
     QString focusName() const
     {
@@ -38,22 +57,6 @@ protected:
         typeText(focus, text);
         QTest::keyClick(focus, Qt::Key_Return);
         QApplication::processEvents();
-    }
-
-    // Short ASCII as key strokes; anything else as an input method commits
-    // it (a key event per character would make long texts crawl).
-    static void typeText(QWidget* target, const QString& text)
-    {
-        bool ascii = text.size() <= 64;
-        for (const QChar c : text)
-            ascii = ascii && c.unicode() < 0x80;
-        if (ascii) {
-            QTest::keyClicks(target, text);
-            return;
-        }
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(target, &commit);
     }
 
     // Brings the window back to the front, as after answering a message box.

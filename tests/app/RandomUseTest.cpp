@@ -2,8 +2,9 @@
 // Enter. After every action the window must be alive and consistent.
 //
 // RK_RANDOM_ACTIONS sets how many actions (default 2,000), RK_RANDOM_SEED
-// its seed (default fixed; "time" draws one). A failure names that seed and
-// the action so that the run can be replayed.
+// the generator's start (default fixed; "time" draws one). A failure names
+// it and the action so that the run can be replayed; the digest printed at
+// the end tells at a glance whether two runs played the same actions.
 
 #include "tests/app/FormFixture.h"
 #include "tests/ReferenceText.h"
@@ -35,15 +36,37 @@ long actionsFromEnvironment()
     return text ? std::strtol(text, nullptr, 10) : 2000;
 }
 
-class RandomUse : public FormFixture {
-protected:
-    std::mt19937_64 random{seed};
-    const std::uint64_t seed = seedFromEnvironment();
+// A person at the window: every draw of the generator decides what is done
+// next, and goes into the digest.
+class RandomUser {
+public:
+    RandomUser(Form1& window, std::uint64_t start) : form(window), seed(start), random(start) {}
+
+    Form1& form;
+    const std::uint64_t seed;
+    std::mt19937_64 random;
+    std::uint64_t digest = 14695981039346656037ull; // FNV-1a over every draw and text played
     std::size_t checkedLines = 0;
     long runs = 0, messages = 0, linesSeen = 0;
     const QRegularExpression lineShape{"^-?[0-9]+\\.[0-9]{2}    -?[0-9]+\\.[0-9]{5}$"};
 
-    int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); }
+    void mix(std::uint64_t value)
+    {
+        digest = (digest ^ value) * 1099511628211ull;
+    }
+
+    int pick(int below)
+    {
+        const int drawn = std::uniform_int_distribution<int>(0, below - 1)(random);
+        mix(static_cast<std::uint64_t>(drawn));
+        return drawn;
+    }
+
+    void reactivate()
+    {
+        QApplication::setActiveWindow(&form);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
 
     QString randomNumberText()
     {
@@ -89,7 +112,10 @@ protected:
         clickCentre(box);
         if (auto* line = qobject_cast<QLineEdit*>(box); line && pick(2))
             line->selectAll(); // type over, as a person usually does
-        typeText(box, randomText());
+        const QString text = randomText();
+        for (const QChar c : text)
+            mix(c.unicode());
+        typeText(box, text);
     }
 
     // Answers a message box a run may have raised; true when there was one.
@@ -187,24 +213,50 @@ protected:
                 << "line " << checkedLines << ": " << line;
         }
     }
+
+    // Plays `actions` actions, checking after each; stops at the first fatal failure.
+    void play(long actions)
+    {
+        for (long action = 0; action < actions; ++action) {
+            SCOPED_TRACE(testing::Message() << "RK_RANDOM_SEED=" << seed << ", action " << action);
+            randomAction();
+            checkNewLines();
+            ASSERT_TRUE(form.isVisible());
+            if (::testing::Test::HasFatalFailure() || (::testing::Test::HasFailure() && action % 100 == 0))
+                break;
+            // Keep a long soak within bounds of memory: a person presses Ready now and then.
+            if (form.List1->count() > 3'000'000)
+                form.Command1->click();
+        }
+    }
 };
+
+using RandomUse = FormFixture;
 
 TEST_F(RandomUse, SurvivesAndStaysConsistent)
 {
     const long actions = actionsFromEnvironment();
-    std::printf("random use: %ld actions, seed %llu\n", actions, static_cast<unsigned long long>(seed));
-    for (long action = 0; action < actions; ++action) {
-        SCOPED_TRACE(testing::Message() << "seed " << seed << ", action " << action);
-        randomAction();
-        checkNewLines();
-        ASSERT_TRUE(form.isVisible());
-        if (HasFatalFailure() || (HasFailure() && action % 100 == 0))
-            break;
-        // Keep a long soak within bounds of memory: a person presses Ready now and then.
-        if (form.List1->count() > 3'000'000)
-            form.Command1->click();
-    }
-    std::printf("random use: %ld runs, %ld with a message, %ld lines listed\n", runs, messages, linesSeen);
+    RandomUser user(form, seedFromEnvironment());
+    std::printf("random use: %ld actions, RK_RANDOM_SEED=%llu\n", actions, static_cast<unsigned long long>(user.seed));
+    user.play(actions);
+    std::printf("random use: RK_RANDOM_SEED=%llu, digest %016llx: %ld runs, %ld with a message, %ld lines listed\n",
+                static_cast<unsigned long long>(user.seed), static_cast<unsigned long long>(user.digest), user.runs,
+                user.messages, user.linesSeen);
+}
+
+// The same start plays the same actions on a fresh window; another start, others.
+TEST(RandomUseStart, DrivesTheActionsPlayed)
+{
+    const auto digestOf = [](std::uint64_t start) {
+        Form1 form;
+        startWindow(form);
+        RandomUser user(form, start);
+        user.play(40);
+        return user.digest;
+    };
+    const std::uint64_t first = digestOf(1);
+    EXPECT_EQ(digestOf(1), first);
+    EXPECT_NE(digestOf(2), first);
 }
 
 } // namespace

@@ -158,7 +158,7 @@ changelog=$doc/changelog.gz
 version=$(dpkg-deb -f "$deb" Version)
 if [ ! -f "$changelog" ]; then
   fail "usr/share/doc/rungekutta/changelog.gz is missing"
-elif ! head_line=$(gzip -dc "$changelog" | head -n 1) || [ "$head_line" != "rungekutta ($version) bookworm; urgency=medium" ]; then
+elif ! head_line=$(gzip -dc "$changelog" | head -n 1) || [ "${head_line%%)*})" != "rungekutta ($version)" ]; then
   fail "changelog's newest entry is '$head_line', not version $version"
 fi
 manpage=$root/usr/share/man/man1/rungekutta.1.gz

@@ -93,3 +93,14 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BUILD)-release
+
+# The package installed with apt into a clean Debian 12 minimal root, started
+# there and removed again; the root is made once with debootstrap and cached.
+# Not part of `make test`: a first run downloads a Debian system.
+INSTALL_ROOT ?= build-install-root
+.PHONY: test-install clean-install-root
+test-install: package
+	$(if $(filter 0,$(shell id -u)),,sudo) bash scripts/test-install.sh $(PACKAGE_BUILD) $(INSTALL_ROOT)
+
+clean-install-root:
+	$(if $(filter 0,$(shell id -u)),,sudo) rm -rf --one-file-system $(INSTALL_ROOT)

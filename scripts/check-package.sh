@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Looks inside the Debian package without installing it: what apt would put
-# on disk, whether the menu entry and its icon are usable, and whether Depends
-# pulls in the Qt runtime and the fonts the window asks for by name.
+# on disk, whether the menu entry and its icon are usable, whether Depends
+# pulls in the Qt runtime and the fonts the window asks for by name, and
+# whether lintian and AppStream's validator accept it.
 #
 #   scripts/check-package.sh [build-package | path/to/rungekutta_*.deb]
 #
@@ -22,7 +23,7 @@ else
   deb=$arg
 fi
 
-for tool in dpkg-deb desktop-file-validate xmllint file readelf ldd timeout; do
+for tool in dpkg-deb desktop-file-validate xmllint file readelf ldd timeout lintian appstreamcli gzip; do
   if ! command -v "$tool" >/dev/null; then
     echo "check-package: FAIL: $tool is not installed (make deps installs it)"
     exit 1
@@ -139,6 +140,62 @@ else
   namespace=$(xmllint --xpath 'namespace-uri(/*)' "$svg" 2>/dev/null)
   [ "$element" = svg ] && [ "$namespace" = http://www.w3.org/2000/svg ] ||
     fail "icon's root element is '$element' in namespace '$namespace', not an SVG image"
+fi
+
+# --- Debian documents -----------------------------------------------------
+
+doc=$root/usr/share/doc/rungekutta
+copyright=$doc/copyright
+if [ ! -f "$copyright" ]; then
+  fail "usr/share/doc/rungekutta/copyright is missing"
+else
+  head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "copyright file is not in the machine-readable format: $(head -n 1 "$copyright")"
+  grep -qx 'License: Expat' "$copyright" || fail "copyright file names no Expat (MIT) licence"
+fi
+# A native package's changelog; its newest entry must be the version packaged.
+changelog=$doc/changelog.gz
+version=$(dpkg-deb -f "$deb" Version)
+if [ ! -f "$changelog" ]; then
+  fail "usr/share/doc/rungekutta/changelog.gz is missing"
+elif ! head_line=$(gzip -dc "$changelog" | head -n 1) || [ "${head_line%%)*})" != "rungekutta ($version)" ]; then
+  fail "changelog's newest entry is '$head_line', not version $version"
+fi
+manpage=$root/usr/share/man/man1/rungekutta.1.gz
+if [ ! -f "$manpage" ]; then
+  fail "usr/share/man/man1/rungekutta.1.gz is missing"
+elif ! gzip -dc "$manpage" | grep -q '^\.SH EXIT STATUS'; then
+  fail "manual page does not unpack or has no EXIT STATUS section"
+fi
+
+# --- Lint and software-centre metadata -------------------------------------
+
+# Errors and warnings fail; informational and pedantic tags are shown for the
+# record. (The note about running as root is lintian's, not a tag.)
+echo "lintian -I --pedantic $(basename "$deb"):"
+lint_rc=0
+lint=$(lintian --fail-on error,warning -I --pedantic "$deb" 2>&1) || lint_rc=$?
+lint=$(grep -v '^running with root privileges' <<<"$lint")
+sed 's/^/  /' <<<"${lint:-(no tags)}"
+if [ "$lint_rc" -ne 0 ] || grep -q '^[EW]: ' <<<"$lint"; then
+  fail "lintian reports errors or warnings (status $lint_rc)"
+fi
+
+# The one warning accepted: the id is not reverse-DNS, because it must match
+# the menu entry and the package until the project has a domain to form one.
+# The tree check also ties the metadata to the menu entry beside it.
+metainfo=$root/usr/share/metainfo/rungekutta.metainfo.xml
+if [ ! -f "$metainfo" ]; then
+  fail "usr/share/metainfo/rungekutta.metainfo.xml is missing"
+else
+  for check in "validate --no-net $metainfo" "validate-tree --no-net $root"; do
+    # shellcheck disable=SC2086
+    out=$(appstreamcli $check 2>&1)
+    echo "appstreamcli ${check//$root/<package>}:"
+    sed 's/^/  /' <<<"$out"
+    findings=$(grep -E '^ *[EWIP]: ' <<<"$out" | grep -vE '^ *W: rungekutta:[0-9]+: cid-desktopapp-is-not-rdns ')
+    [ -z "$findings" ] || fail "appstreamcli $check: $findings"
+  done
 fi
 
 if [ "$problems" -eq 0 ]; then

@@ -13,6 +13,9 @@ packages=(
   dpkg-dev desktop-file-utils libxml2-utils file
 )
 
+# Package lint, software-centre metadata, and the install check's chroot.
+packages+=(lintian appstream debootstrap)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

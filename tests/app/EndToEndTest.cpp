@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -183,6 +184,8 @@ protected:
             GTEST_SKIP() << "Xvfb and xdotool are needed (scripts/install-deps.sh installs them)";
         importPath_ = QStandardPaths::findExecutable("import");
         ASSERT_FALSE(importPath_.isEmpty()) << "ImageMagick's import is needed for screenshots";
+        xpropPath_ = QStandardPaths::findExecutable("xprop");
+        ASSERT_FALSE(xpropPath_.isEmpty()) << "xprop (x11-utils) is needed to read the window's properties";
         ASSERT_TRUE(QFile::exists(RK_PROGRAM)) << "the program is not built: " << RK_PROGRAM;
         ASSERT_TRUE(temp_.isValid());
         ASSERT_NO_FATAL_FAILURE(startXServer());
@@ -255,6 +258,7 @@ protected:
             QThread::msleep(50);
         }
 
+        window_ = window;
         const ToolRun geometry = runTool(xdotoolPath_, {"getwindowgeometry", "--shell", window}, xEnvironment_);
         ASSERT_TRUE(geometry.ok) << geometry.problem.toStdString();
         QSize size;
@@ -382,7 +386,8 @@ protected:
     }
 
     QTemporaryDir temp_;
-    QString xvfbPath_, xdotoolPath_, importPath_;
+    QString xvfbPath_, xdotoolPath_, importPath_, xpropPath_;
+    QString window_; // the program's window, as xdotool and xprop name it
     // Declared before the program, so the program is stopped first.
     Child xvfb_;
     Child program_;
@@ -396,6 +401,21 @@ TEST_F(EndToEnd, RunOfEquationTwoIsPlottedWhereTheFrameMapsItAndEndQuits)
                                 limit(15s));
     ASSERT_FALSE(screen.isNull());
     ASSERT_EQ(text(plotPixel(screen, kAxisSample)), text(kStartUpAxisPurple)) << "the start-up frame never showed";
+
+    {
+        SCOPED_TRACE("window properties");
+        // The class ties the window to rungekutta.desktop; the icon is drawn
+        // by the window manager and the task bar.
+        const ToolRun properties = runTool(xpropPath_, {"-id", window_, "-notype", "WM_CLASS", "_NET_WM_ICON"},
+                                           xEnvironment_);
+        ASSERT_TRUE(properties.ok) << properties.problem.toStdString();
+        const QStringList lines = properties.output.split('\n');
+        const QStringList shown = lines.filter(QRegularExpression("^WM_CLASS|^_NET_WM_ICON|^\\s*Icon \\("));
+        std::printf("%s\n", qPrintable(shown.join('\n')));
+        EXPECT_TRUE(lines.contains("WM_CLASS = \"rungekutta\", \"rungekutta\"")) << properties.output.left(200).toStdString();
+        EXPECT_FALSE(lines.filter(QRegularExpression("Icon \\([1-9][0-9]* x [1-9][0-9]*\\)")).isEmpty())
+            << "no _NET_WM_ICON: " << properties.output.left(200).toStdString();
+    }
 
     // The second equation, "y' = x - y": the middle of the second row.
     ASSERT_NO_FATAL_FAILURE(click(kList2.topLeft() + QPoint(40, kListFrame + kListRowHeight + kListRowHeight / 2)));

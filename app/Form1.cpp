@@ -64,7 +64,7 @@ QString shortest(double d)
 QString grouped(std::int64_t n)
 {
     QString digits = QString::number(n);
-    for (qsizetype at = digits.size() - 3; at > (digits.startsWith('-') ? 1 : 0); at -= 3)
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, ',');
     return digits;
 }

@@ -14,6 +14,8 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -51,7 +53,37 @@ void setColours(QWidget& widget, const ControlDesign& design)
     widget.setPalette(palette);
 }
 
+// Numbers in messages are written alike in every language and locale, with
+// the decimal point the window reads and lists.
+QString shortest(double d)
+{
+    char buffer[32];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, d).ptr;
+    return QString::fromLatin1(buffer, end - buffer);
+}
+
+QString grouped(std::int64_t n)
+{
+    QString digits = QString::number(n);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, ',');
+    return digits;
+}
+
 } // namespace
+
+QString Form1::messageFor(const RunReport& report)
+{
+    if (report.outcome == RunOutcome::Stopped)
+        return tr("The solution grew beyond the range of numbers at x = %1, so the run stopped there.")
+            .arg(shortest(report.stoppedAt));
+    if (report.refusal == Refusal::TooManyPasses)
+        return tr("A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.")
+            .arg(grouped(report.passLimit), shortest(kStep),
+                 grouped(std::llround(static_cast<double>(report.passLimit) * kStep)));
+    return tr("The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run "
+              "was not started.");
+}
 
 Form1::Form1()
 {
@@ -232,8 +264,9 @@ void Form1::Solve()
     const RunReport report = rk::Solve(values_, *Picture1, *List1);
     if (report.outcome == RunOutcome::Completed)
         return;
-    // Not modal to the application: the window stays usable behind it.
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), toQString(report.message), QMessageBox::Ok, this);
+    // Window-modal: the window takes no input until the message is answered,
+    // while the rest of the application's event loop runs on.
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), messageFor(report), QMessageBox::Ok, this);
     box->setObjectName("RunMessage");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -58,6 +58,8 @@ public:
 private:
     QWidget* createControl(const ControlDesign& design);
     void Solve();
+    // A refused or stopped run in the user's language.
+    static QString messageFor(const RunReport& report);
 
     FormValues values_;
     std::map<std::string_view, QWidget*> controls_;

@@ -1,10 +1,25 @@
 #include "app/Form1.h"
+#include "app/Translations.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
+    // The window class under X and the application id under Wayland both
+    // name rungekutta.desktop, so a desktop ties the window to its menu entry.
+    QApplication::setApplicationName(QStringLiteral("rungekutta"));
+    QApplication::setApplicationVersion(QStringLiteral(RK_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("rungekutta"));
     QApplication app(argc, argv);
+    // The installed theme icon; run from the build tree, the copy built in.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rungekutta"),
+                                                 QIcon(QStringLiteral(":/icons/rungekutta.svg"))));
+    // LC_ALL, else LC_MESSAGES, else LANG (and LANGUAGE, if set) choose the
+    // language; numbers are read and written the same way in every locale.
+    rk::installTranslators(QLocale::system());
+
     rk::Form1 form;
     form.Form_Load();
     form.show();

@@ -26,5 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps; the fonts are chosen by name at run time, so list them here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+# The window icon is an SVG, read through Qt's SVG plugins; the Japanese
+# dialog texts and the native Wayland platform are welcome, not needed.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 
 include(CPack)

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake make pkg-config
   qt6-base-dev libgl-dev
+  libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland weston x11-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig

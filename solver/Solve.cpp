@@ -3,7 +3,6 @@
 #include "equations/Catalogue.h"
 #include "ui/FormatValue.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -36,15 +35,12 @@ void listLine(LineSink& list, const Value& x, const Value& y)
     list.AddItem(std::string_view(line, length));
 }
 
-std::string shortest(double d)
+RunReport refused(Refusal why)
 {
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, d).ptr);
-}
-
-RunReport refused(std::string message)
-{
-    return {RunOutcome::Refused, 0, std::move(message)};
+    RunReport report;
+    report.outcome = RunOutcome::Refused;
+    report.refusal = why;
+    return report;
 }
 
 } // namespace
@@ -60,17 +56,15 @@ RunReport Solve(const FormValues& form, PointSink& picture, LineSink& list)
     const Value& x1 = form.x1;
     const Value& y1 = form.y1;
 
-    const Value h(0.05);
+    const Value h(kStep);
     const Value n = (form.x2 - x1) / h;
 
     const double bound = n.toDouble();
     if (!std::isfinite(bound))
-        return refused("The final abscissa x2 or the start abscissa x1 is beyond the range of "
-                       "numbers, so the run was not started.");
+        return refused(Refusal::BoundNotFinite);
     // Passes run for i = 0 .. floor(n): more than kMaxPasses exactly when n reaches it.
     if (bound >= static_cast<double>(kMaxPasses))
-        return refused("A run is limited to 1,000,000 steps of 0.05, so x2 - x1 must stay below "
-                       "50,000. The run was not started.");
+        return refused(Refusal::TooManyPasses);
 
     const Value hh = h / two;
     Value y = y1;
@@ -86,8 +80,7 @@ RunReport Solve(const FormValues& form, PointSink& picture, LineSink& list)
         plot(picture, x, k1, kSlopeColour);
         if (!isFiniteNumber(x) || !isFiniteNumber(y)) {
             report.outcome = RunOutcome::Stopped;
-            report.message = "The solution grew beyond the range of numbers at x = " +
-                             shortest(x.toDouble()) + ", so the run stopped there.";
+            report.stoppedAt = x.toDouble();
             return report;
         }
         listLine(list, x, y);

@@ -5,7 +5,6 @@
 #include "ui/Value.h"
 
 #include <cstdint>
-#include <string>
 
 namespace rk {
 
@@ -17,6 +16,8 @@ struct FormValues {
     Value x2;   // final abscissa
 };
 
+// The fixed step of every run.
+inline constexpr double kStep = 0.05;
 // A run of more passes than this is refused before it starts.
 inline constexpr std::int64_t kMaxPasses = 1'000'000;
 
@@ -26,10 +27,19 @@ enum class RunOutcome {
     Refused,   // nothing drawn or listed
 };
 
+enum class Refusal {
+    None,
+    BoundNotFinite, // (x2 - x1) / step is infinite or not a number
+    TooManyPasses,  // more than passLimit passes
+};
+
+// What happened, for the window to put into words in the user's language.
 struct RunReport {
     RunOutcome outcome = RunOutcome::Completed;
     std::int64_t linesListed = 0;
-    std::string message; // for the user; empty when the run completed
+    double stoppedAt = 0;               // Stopped: the x of the pass that left the finite range
+    Refusal refusal = Refusal::None;    // Refused: why
+    std::int64_t passLimit = kMaxPasses;
 };
 
 // Integrates y' = f(x, y), y(x1) = y1 from x1 towards x2. Per pass it plots

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -185,10 +186,12 @@ protected:
         xvfbPath_ = QStandardPaths::findExecutable("Xvfb");
         xdotoolPath_ = QStandardPaths::findExecutable("xdotool");
         importPath_ = QStandardPaths::findExecutable("import");
+        xpropPath_ = QStandardPaths::findExecutable("xprop");
         // A CI machine without the tools must not pass a test it never ran.
         const bool ci = !qEnvironmentVariableIsEmpty("CI");
         for (const auto& [path, tool] : {std::pair{xvfbPath_, "Xvfb"}, std::pair{xdotoolPath_, "xdotool"},
-                                         std::pair{importPath_, "import (ImageMagick)"}}) {
+                                         std::pair{importPath_, "import (ImageMagick)"},
+                                         std::pair{xpropPath_, "xprop (x11-utils)"}}) {
             if (path.isEmpty() && ci)
                 FAIL() << tool << " is missing (scripts/install-deps.sh installs it)";
             if (path.isEmpty())
@@ -266,6 +269,7 @@ protected:
             QThread::msleep(50);
         }
 
+        window_ = window;
         const ToolRun geometry = runTool(xdotoolPath_, {"getwindowgeometry", "--shell", window}, xEnvironment_);
         ASSERT_TRUE(geometry.ok) << geometry.problem.toStdString();
         QSize size;
@@ -393,7 +397,8 @@ protected:
     }
 
     QTemporaryDir temp_;
-    QString xvfbPath_, xdotoolPath_, importPath_;
+    QString xvfbPath_, xdotoolPath_, importPath_, xpropPath_;
+    QString window_; // the program's window, as xdotool and xprop name it
     // Declared before the program, so the program is stopped first.
     Child xvfb_;
     Child program_;
@@ -407,6 +412,21 @@ TEST_F(EndToEnd, RunOfEquationTwoIsPlottedWhereTheFrameMapsItAndEndQuits)
                                 limit(15s));
     ASSERT_FALSE(screen.isNull());
     ASSERT_EQ(text(plotPixel(screen, kAxisSample)), text(kStartUpAxisPurple)) << "the start-up frame never showed";
+
+    {
+        SCOPED_TRACE("window properties");
+        // The class ties the window to rungekutta.desktop; the icon is drawn
+        // by the window manager and the task bar.
+        const ToolRun properties = runTool(xpropPath_, {"-id", window_, "-notype", "WM_CLASS", "_NET_WM_ICON"},
+                                           xEnvironment_);
+        ASSERT_TRUE(properties.ok) << properties.problem.toStdString();
+        const QStringList lines = properties.output.split('\n');
+        const QStringList shown = lines.filter(QRegularExpression("^WM_CLASS|^_NET_WM_ICON|^\\s*Icon \\("));
+        std::printf("%s\n", qPrintable(shown.join('\n')));
+        EXPECT_TRUE(lines.contains("WM_CLASS = \"rungekutta\", \"rungekutta\"")) << properties.output.left(200).toStdString();
+        EXPECT_FALSE(lines.filter(QRegularExpression("Icon \\([1-9][0-9]* x [1-9][0-9]*\\)")).isEmpty())
+            << "no _NET_WM_ICON: " << properties.output.left(200).toStdString();
+    }
 
     // The second equation, "y' = x - y": the middle of the second row.
     ASSERT_NO_FATAL_FAILURE(click(kList2.topLeft() + QPoint(40, kListFrame + kListRowHeight + kListRowHeight / 2)));

@@ -1,11 +1,17 @@
 #include "tests/app/FormFixture.h"
 
+#include "app/HelpText.h"
+#include "app/Translations.h"
+#include "equations/Catalogue.h"
+#include "ui/QtText.h"
+
 #include <QAccessible>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QWheelEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -373,7 +379,51 @@ TEST_F(Runs, WholeRunThroughTheKeyboard)
     EXPECT_EQ(form.findChild<QMessageBox*>(), nullptr);
 }
 
-TEST_F(Runs, RefusedRunShowsWhyAndChangesNothing)
+// The program's messages follow the locale's language; everything else in
+// the window, numbers included, is the same in every locale.
+struct LocaleCase {
+    const char* name;
+    QLocale locale;
+    const char* outOfRange;
+    const char* tooLong;
+    const char* stopped;
+};
+
+const char* const kEnglish[] = {
+    "The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.",
+    "A run is limited to 1,000,000 steps of 0.05, so x2 - x1 must stay below 50,000. The run was not started.",
+    "The solution grew beyond the range of numbers at x = 0.05, so the run stopped there.",
+};
+
+const LocaleCase kLocales[] = {
+    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2]},
+    {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
+     "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
+     "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
+     "計算は始めませんでした。",
+     "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。"},
+    // No translation of the program's own: English.
+    {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2]},
+};
+
+// Translators first, then the window; English again afterwards.
+struct TranslatorsFor {
+    explicit TranslatorsFor(const QLocale& locale) { installTranslators(locale); }
+    ~TranslatorsFor() { installTranslators(QLocale::c()); }
+};
+
+class RunsIn : public ::testing::WithParamInterface<LocaleCase>, public TranslatorsFor, public FormFixture {
+protected:
+    RunsIn() : TranslatorsFor(GetParam().locale) {}
+
+    QMessageBox* message()
+    {
+        QApplication::processEvents();
+        return form.findChild<QMessageBox*>("RunMessage");
+    }
+};
+
+TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
 {
     clickEquation(1);
     form.Command1->click();
@@ -382,13 +432,22 @@ TEST_F(Runs, RefusedRunShowsWhyAndChangesNothing)
     typeAndEnter("0");
     typeAndEnter("1");
     typeAndEnter("1e999");
-    QApplication::processEvents();
-    auto* box = form.findChild<QMessageBox*>("RunMessage");
+    QMessageBox* box = message();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
-    EXPECT_FALSE(box->text().isEmpty());
+    EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().outOfRange));
     EXPECT_EQ(form.List1->count(), 0u);
     EXPECT_EQ(form.Picture1->image(), before);
+    box->accept();
+
+    reactivate();
+    form.Text2->setFocus();
+    form.Text2->clear();
+    typeAndEnter("50000");
+    box = message();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().tooLong));
+    EXPECT_EQ(form.List1->count(), 0u);
 
     // Answered, the window goes on: a sound run works.
     box->accept();
@@ -400,7 +459,7 @@ TEST_F(Runs, RefusedRunShowsWhyAndChangesNothing)
     EXPECT_EQ(form.List1->count(), 3u);
 }
 
-TEST_F(Runs, StoppedRunKeepsWhatItListed)
+TEST_P(RunsIn, StoppedRunKeepsWhatItListed)
 {
     clickEquation(0);
     form.Text1->setFocus();
@@ -410,12 +469,38 @@ TEST_F(Runs, StoppedRunKeepsWhatItListed)
     typeAndEnter("-1.7e308");
     form.Text2->clear();
     typeAndEnter("1");
-    auto* box = form.findChild<QMessageBox*>("RunMessage");
+    QMessageBox* box = message();
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->text().contains("0.05"));
+    EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().stopped));
     EXPECT_EQ(form.List1->count(), 1u);
     box->accept();
 }
+
+TEST_P(RunsIn, DesignTextsAndTableAsInEveryLocale)
+{
+    EXPECT_EQ(form.windowTitle(), "RungeKutta");
+    EXPECT_EQ(form.Label6->text(), "Runge Kutta Method");
+    for (const Expected& e : kExpected) {
+        if (e.text) {
+            EXPECT_EQ(textOf(form.findChild<QWidget*>(e.name)), QString::fromUtf8(e.text)) << e.name;
+        }
+    }
+    for (int row = 0; row < 6; ++row)
+        EXPECT_EQ(form.List2->model()->index(row, 0).data().toString(), toQString(kEquationTexts[row]));
+    form.Command3->click();
+    EXPECT_EQ(form.Text4->toPlainText(), toQString(kHelpText));
+
+    clickEquation(1);
+    form.Command1->click();
+    typeAndEnter("0");
+    typeAndEnter("1,5");
+    typeAndEnter("0.1");
+    // "1,5" is 1 everywhere: the comma is never a decimal point.
+    EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95246", "0.10    0.90967"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, RunsIn, ::testing::ValuesIn(kLocales),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace rk

@@ -241,19 +241,21 @@ TEST(Solve, OverflowStopsBeforeListingThatPass)
     EXPECT_EQ(run.report.outcome, RunOutcome::Stopped);
     EXPECT_EQ(run.list.lines.size(), 1u);
     EXPECT_EQ(run.report.linesListed, 1);
-    EXPECT_NE(run.report.message.find("x = 0.05"), std::string::npos) << run.report.message;
+    EXPECT_EQ(run.report.stoppedAt, 0.05);
+    EXPECT_EQ(run.report.refusal, Refusal::None);
 }
 
 TEST(Solve, InfiniteStartOrdinateStopsAtOnce)
 {
-    const Outcome run = solve(form(6, 0, std::numeric_limits<double>::infinity(), 1));
+    const Outcome run = solve(form(6, 0.3, std::numeric_limits<double>::infinity(), 1));
     EXPECT_EQ(run.report.outcome, RunOutcome::Stopped);
     EXPECT_TRUE(run.list.lines.empty());
-    EXPECT_FALSE(run.report.message.empty());
+    EXPECT_EQ(run.report.stoppedAt, 0.3);
 }
 
 struct RefusedCase {
     double x1, x2;
+    Refusal why;
 };
 
 class RefusedRuns : public ::testing::TestWithParam<RefusedCase> {};
@@ -264,18 +266,20 @@ TEST_P(RefusedRuns, NothingDrawnOrListed)
     EXPECT_EQ(run.report.outcome, RunOutcome::Refused);
     EXPECT_TRUE(run.picture.points.empty());
     EXPECT_TRUE(run.list.lines.empty());
-    EXPECT_FALSE(run.report.message.empty());
+    EXPECT_EQ(run.report.linesListed, 0);
+    EXPECT_EQ(run.report.refusal, GetParam().why);
+    EXPECT_EQ(run.report.passLimit, 1'000'000);
 }
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(Limits, RefusedRuns, ::testing::Values(
-    RefusedCase{0, 50000},      // n = 1,000,000: one pass too many
-    RefusedCase{0, 1e12},
-    RefusedCase{0, kInf},
-    RefusedCase{-kInf, 0},
-    RefusedCase{kInf, kInf},    // NaN bound
-    RefusedCase{-1e308, 1e308}  // the difference overflows
+    RefusedCase{0, 50000, Refusal::TooManyPasses}, // n = 1,000,000: one pass too many
+    RefusedCase{0, 1e12, Refusal::TooManyPasses},
+    RefusedCase{0, kInf, Refusal::BoundNotFinite},
+    RefusedCase{-kInf, 0, Refusal::BoundNotFinite},
+    RefusedCase{kInf, kInf, Refusal::BoundNotFinite},   // NaN bound
+    RefusedCase{-1e308, 1e308, Refusal::BoundNotFinite} // the difference overflows
 ));
 
 TEST(Solve, LargestAllowedRunCompletes)

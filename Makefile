@@ -96,7 +96,8 @@ clean:
 
 # The package installed with apt into a clean Debian 12 minimal root, started
 # there and removed again; the root is made once with debootstrap and cached.
-# Not part of `make test`: a first run downloads a Debian system.
+# Not part of `make test` (a first run downloads a Debian system); .ci/run
+# runs it after the tests.
 INSTALL_ROOT ?= build-install-root
 .PHONY: test-install clean-install-root
 test-install: package

@@ -10,18 +10,9 @@
 set -uo pipefail
 
 arg=${1:-build-package}
-if [ -d "$arg" ]; then
-  shopt -s nullglob
-  debs=("$arg"/rungekutta_*.deb)
-  shopt -u nullglob
-  if [ "${#debs[@]}" -ne 1 ]; then
-    echo "check-package: FAIL: expected one rungekutta_*.deb in $arg, found ${#debs[@]}"
-    exit 1
-  fi
-  deb=${debs[0]}
-else
-  deb=$arg
-fi
+# shellcheck source=scripts/find-deb.sh
+source "$(dirname "$0")/find-deb.sh"
+find_deb "$arg" check-package
 
 for tool in dpkg-deb desktop-file-validate xmllint file readelf ldd timeout lintian appstreamcli gzip; do
   if ! command -v "$tool" >/dev/null; then

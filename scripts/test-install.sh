@@ -15,18 +15,9 @@ cache=${2:-build-install-root}
 mirror=${RK_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 start=$SECONDS
 
-if [ -d "$arg" ]; then
-  shopt -s nullglob
-  debs=("$arg"/rungekutta_*.deb)
-  shopt -u nullglob
-  if [ "${#debs[@]}" -ne 1 ]; then
-    echo "test-install: FAIL: expected one rungekutta_*.deb in $arg, found ${#debs[@]}"
-    exit 1
-  fi
-  deb=${debs[0]}
-else
-  deb=$arg
-fi
+# shellcheck source=scripts/find-deb.sh
+source "$(dirname "$0")/find-deb.sh"
+find_deb "$arg" test-install
 
 for tool in debootstrap chroot mount umount tar dpkg-deb timeout; do
   if ! command -v "$tool" >/dev/null; then

@@ -23,12 +23,9 @@ int baselineOffset(const QFontMetrics& metrics, int rowHeight)
     return lineBox > 0 ? (2 * metrics.ascent() * rowHeight + lineBox) / (2 * lineBox) : rowHeight;
 }
 
-} // namespace
+int rowHeight(const QFont& font) { return QFontInfo(font).pixelSize(); }
 
-int ListRowDelegate::rowHeight(const QFont& font)
-{
-    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-}
+} // namespace
 
 QSize ListRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {

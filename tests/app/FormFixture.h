@@ -13,13 +13,19 @@
 
 namespace rk {
 
+// Brings the window to the front, as at the start or after answering a message box.
+inline void activate(Form1& form)
+{
+    QApplication::setActiveWindow(&form);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+}
+
 // Loads, shows and activates the window, as the program's start does.
 inline void startWindow(Form1& form)
 {
     form.Form_Load();
     form.show();
-    QApplication::setActiveWindow(&form);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    activate(form);
     QApplication::processEvents();
 }
 
@@ -59,12 +65,7 @@ protected:
         QApplication::processEvents();
     }
 
-    // Brings the window back to the front, as after answering a message box.
-    void reactivate()
-    {
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
+    void reactivate() { activate(form); }
 
     void clickEquation(int row)
     {

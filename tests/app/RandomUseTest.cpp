@@ -62,11 +62,6 @@ public:
         return drawn;
     }
 
-    void reactivate()
-    {
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
 
     QString randomNumberText()
     {
@@ -128,7 +123,7 @@ public:
         box->accept();
         QApplication::processEvents(); // lets the box delete itself
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        reactivate();
+        activate(form);
         return true;
     }
 
@@ -199,7 +194,7 @@ public:
         QApplication::processEvents();
         answerMessage();
         if (!QApplication::activeWindow())
-            reactivate();
+            activate(form);
     }
 
     void checkNewLines()

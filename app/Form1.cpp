@@ -62,10 +62,12 @@ QString shortest(double d)
     return QString::fromLatin1(buffer, end - buffer);
 }
 
+// Thousands grouped with commas; the sign stays in front of the digits.
 QString grouped(std::int64_t n)
 {
     QString digits = QString::number(n);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+    const qsizetype first = digits.startsWith('-') ? 1 : 0;
+    for (qsizetype at = digits.size() - 3; at > first; at -= 3)
         digits.insert(at, ',');
     return digits;
 }
@@ -79,8 +81,8 @@ QString Form1::messageFor(const RunReport& report)
             .arg(shortest(report.stoppedAt));
     if (report.refusal == Refusal::TooManyPasses)
         return tr("A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.")
-            .arg(grouped(report.passLimit), shortest(kStep),
-                 grouped(std::llround(static_cast<double>(report.passLimit) * kStep)));
+            .arg(grouped(kMaxPasses), shortest(kStep),
+                 grouped(std::llround(static_cast<double>(kMaxPasses) * kStep)));
     return tr("The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run "
               "was not started.");
 }
@@ -116,6 +118,10 @@ Form1::Form1()
     Command1 = static_cast<QPushButton*>(get("Command1"));
     Command2 = static_cast<QPushButton*>(get("Command2"));
     Command3 = static_cast<QPushButton*>(get("Command3"));
+
+    auto results = std::make_unique<ResultsTable>();
+    results_ = results.get();
+    List1->setLines(std::move(results));
 
     // Tab order by TabIndex; labels and hidden controls take no focus.
     std::vector<const ControlDesign*> byTab;
@@ -231,11 +237,15 @@ void Form1::Form_Load()
         List2->AddItem(text);
 }
 
-Value Form1::f(const Value& x, const Value& y) const { return rk::f(values_.eqNo, x, y); }
+Value Form1::f(const Value& x, const Value& y) const
+{
+    const int equation = equationNumber(values_.eqNo);
+    return equation == 0 ? Value() : Value(rk::f(equation, x.toDouble(), y.toDouble()));
+}
 
 void Form1::List2_Click()
 {
-    values_.eqNo = Value::integer(static_cast<std::int16_t>(List2->ListIndex())) + Value::integer(1);
+    values_.eqNo = Value::integer(static_cast<std::int16_t>(List2->ListIndex() + 1));
 }
 
 void Form1::Command1_Click()
@@ -261,7 +271,8 @@ void Form1::Command3_Click()
 
 void Form1::Solve()
 {
-    const RunReport report = rk::Solve(values_, *Picture1, *List1);
+    const RunReport report = rk::Solve(values_, *Picture1, *results_);
+    List1->linesAppended();
     if (report.outcome == RunOutcome::Completed)
         return;
     // Window-modal: the window takes no input until the message is answered,

@@ -6,6 +6,9 @@ namespace rk {
 
 ListBox::ListBox(QWidget* parent) : QListView(parent)
 {
+    auto texts = std::make_unique<TextLines>();
+    texts_ = texts.get();
+    model_.setLines(std::move(texts));
     setModel(&model_);
     setItemDelegate(new ListRowDelegate(this));
     // Uniform rows let the view place a million lines without measuring each.
@@ -17,12 +20,20 @@ ListBox::ListBox(QWidget* parent) : QListView(parent)
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit Click(); });
 }
 
-void ListBox::AddItem(std::string_view utf8) { model_.append(utf8); }
-
-void ListBox::AddItem(const QString& text)
+void ListBox::setLines(std::unique_ptr<LineSource> lines)
 {
-    const QByteArray utf8 = text.toUtf8();
-    model_.append(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    texts_ = nullptr;
+    model_.setLines(std::move(lines));
+}
+
+void ListBox::linesAppended() { model_.publishAppended(); }
+
+void ListBox::AddItem(std::string_view utf8)
+{
+    if (!texts_)
+        return;
+    texts_->append(utf8);
+    model_.publishAppended();
 }
 
 void ListBox::Clear() { model_.clear(); }

@@ -1,27 +1,35 @@
 #pragma once
-// An unsorted, single-selection list of text lines.
+// An unsorted, single-selection list of lines.
 
 #include "ui/LineListModel.h"
-#include "ui/Sinks.h"
 
 #include <QListView>
 
+#include <memory>
+#include <string>
+#include <string_view>
+
 namespace rk {
 
-class ListBox : public QListView, public LineSink {
+class ListBox : public QListView {
     Q_OBJECT
 public:
+    // A list of texts, filled with AddItem.
     explicit ListBox(QWidget* parent = nullptr);
 
-    // Appends at the end.
-    void AddItem(std::string_view utf8) override;
-    void AddItem(const QString& text);
+    // Shows lines kept elsewhere, such as a results table; the list box
+    // owns them. Their appender calls linesAppended when it is done.
+    void setLines(std::unique_ptr<LineSource> lines);
+    void linesAppended();
+
+    // Appends a text at the end of a list of texts.
+    void AddItem(std::string_view utf8);
     void Clear();
     // 0-based index of the selected item, -1 when none is selected.
     int ListIndex() const;
 
-    std::size_t count() const { return model_.count(); }
-    std::string_view item(std::size_t index) const { return model_.line(index); }
+    std::size_t count() const { return model_.lines().count(); }
+    std::string item(std::size_t index) const { return model_.lines().line(index); }
 
 signals:
     // The user picked an item, or left none selected, by mouse or keyboard.
@@ -29,6 +37,7 @@ signals:
 
 private:
     LineListModel model_;
+    TextLines* texts_ = nullptr; // the lines, while they are texts
 };
 
 } // namespace rk

@@ -1,9 +1,15 @@
 #pragma once
 // An unsorted, single-selection list of lines.
+//
+// Every row is as high as the list's font, so the view places a row by
+// arithmetic: it keeps nothing per row, and a million lines cost it no
+// more than six. It scrolls by whole rows and shows only rows that fit
+// whole, as a list box snaps to its rows; the strip below the last whole
+// row shows the list's background.
 
 #include "ui/LineListModel.h"
 
-#include <QListView>
+#include <QAbstractItemView>
 
 #include <memory>
 #include <string>
@@ -11,7 +17,7 @@
 
 namespace rk {
 
-class ListBox : public QListView {
+class ListBox : public QAbstractItemView {
     Q_OBJECT
 public:
     // A list of texts, filled with AddItem.
@@ -31,11 +37,36 @@ public:
     std::size_t count() const { return model_.lines().count(); }
     std::string item(std::size_t index) const { return model_.lines().line(index); }
 
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint& point) const override;
+
 signals:
     // The user picked an item, or left none selected, by mouse or keyboard.
     void Click();
 
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override { return 0; }
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex&) const override { return false; }
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+
+    void paintEvent(QPaintEvent* event) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+    void reset() override;
+
 private:
+    int rowHeight() const;
+    int firstRow() const;
+    // Rows that fit whole in the viewport; at least one.
+    int wholeRows() const;
+    int rowCount() const { return model_.rowCount(); }
+
     LineListModel model_;
     TextLines* texts_ = nullptr; // the lines, while they are texts
 };

@@ -2,6 +2,7 @@
 
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
+#include "app/MessageNumbers.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
 #include "ui/QtText.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -51,25 +51,6 @@ void setColours(QWidget& widget, const ControlDesign& design)
     if (design.foreColor)
         palette.setColor(QPalette::WindowText, fromBgr(*design.foreColor));
     widget.setPalette(palette);
-}
-
-// Numbers in messages are written alike in every language and locale, with
-// the decimal point the window reads and lists.
-QString shortest(double d)
-{
-    char buffer[32];
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, d).ptr;
-    return QString::fromLatin1(buffer, end - buffer);
-}
-
-// Thousands grouped with commas; the sign stays in front of the digits.
-QString grouped(std::int64_t n)
-{
-    QString digits = QString::number(n);
-    const qsizetype first = digits.startsWith('-') ? 1 : 0;
-    for (qsizetype at = digits.size() - 3; at > first; at -= 3)
-        digits.insert(at, ',');
-    return digits;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "tests/app/FormFixture.h"
 
 #include "app/HelpText.h"
+#include "app/MessageNumbers.h"
 #include "app/Translations.h"
 #include "equations/Catalogue.h"
 #include "ui/QtText.h"
@@ -377,6 +378,16 @@ TEST_F(Runs, WholeRunThroughTheKeyboard)
     EXPECT_EQ(form.List1->model()->rowCount(), 5);
     EXPECT_EQ(focusName(), "Text2");
     EXPECT_EQ(form.findChild<QMessageBox*>(), nullptr);
+}
+
+TEST(MessageNumbers, GroupedAndShortestInEveryLocale)
+{
+    const std::pair<std::int64_t, const char*> groups[] = {
+        {0, "0"}, {100, "100"}, {-100, "-100"}, {-1000, "-1,000"}, {1'000'000, "1,000,000"}, {-123'456, "-123,456"}};
+    for (const auto& [n, text] : groups)
+        EXPECT_EQ(grouped(n), QString::fromLatin1(text)) << n;
+    EXPECT_EQ(shortest(0.05), "0.05");
+    EXPECT_EQ(shortest(-1e308), "-1e+308");
 }
 
 // The program's messages follow the locale's language; everything else in

@@ -2,6 +2,10 @@
 
 #include "ui/ListRowDelegate.h"
 
+#include <QCoreApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+
 namespace rk {
 
 ListBox::ListBox(QWidget* parent) : QListView(parent)
@@ -37,6 +41,25 @@ void ListBox::AddItem(std::string_view utf8)
 }
 
 void ListBox::Clear() { model_.clear(); }
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    // The toolkit's Shift+F1 would explain the list as a whole; a row that
+    // has an explanation of its own is explained instead: the selected one,
+    // else the one with the focus.
+    if (event->key() == Qt::Key_F1 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        const QModelIndexList selected = selectionModel()->selectedIndexes();
+        const QModelIndex row = selected.isEmpty() ? currentIndex() : selected.first();
+        if (row.data(Qt::WhatsThisRole).isValid()) {
+            scrollTo(row);
+            const QPoint at = visualRect(row).center();
+            QHelpEvent help(QEvent::WhatsThis, at, viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(viewport(), &help);
+            return;
+        }
+    }
+    QListView::keyPressEvent(event);
+}
 
 int ListBox::ListIndex() const
 {

@@ -21,6 +21,8 @@ public:
     // owns them. Their appender calls linesAppended when it is done.
     void setLines(std::unique_ptr<LineSource> lines);
     void linesAppended();
+    // Explains a row on hovering, on Shift+F1 and to screen readers.
+    void setExplanation(LineListModel::Explanation explain) { model_.setExplanation(std::move(explain)); }
 
     // Appends a text at the end of a list of texts.
     void AddItem(std::string_view utf8);
@@ -34,6 +36,9 @@ public:
 signals:
     // The user picked an item, or left none selected, by mouse or keyboard.
     void Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     LineListModel model_;

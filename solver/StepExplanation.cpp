@@ -56,6 +56,7 @@ QString explainStep(const ResultsTable& table, std::size_t index)
             // A value past the doubles makes every later one so too, and the
             // run lists no row past it: its table ends here.
             const double x1 = table.row(index - static_cast<std::size_t>(row.pass)).x;
+            //: %1 is k1 to k4 or y(x + h), as the lines above name them; %2 is the next row's x.
             lines << QCoreApplication::translate("StepExplanation",
                                                  "%1 is beyond the range of numbers, so the run stops before x = %2.")
                          .arg(QString::fromLatin1(kStageLines[stage].name), fixed(abscissa(x1, row.pass + 1), 2));

@@ -5,6 +5,7 @@
 #include "app/MessageNumbers.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
+#include "solver/StepExplanation.h"
 #include "ui/QtText.h"
 
 #include <QApplication>
@@ -103,6 +104,7 @@ Form1::Form1()
     auto results = std::make_unique<ResultsTable>();
     results_ = results.get();
     List1->setLines(std::move(results));
+    List1->setExplanation([this](std::size_t row) { return explainStep(*results_, row); });
 
     // Tab order by TabIndex; labels and hidden controls take no focus.
     std::vector<const ControlDesign*> byTab;

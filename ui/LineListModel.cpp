@@ -47,9 +47,19 @@ int LineListModel::rowCount(const QModelIndex& parent) const
 
 QVariant LineListModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
-    return toQString(lines_->line(static_cast<std::size_t>(index.row())));
+    const auto row = static_cast<std::size_t>(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return toQString(lines_->line(row));
+    case Qt::ToolTipRole:
+    case Qt::WhatsThisRole:
+    case Qt::AccessibleDescriptionRole:
+        return explain_ ? QVariant(explain_(row)) : QVariant();
+    default:
+        return {};
+    }
 }
 
 } // namespace rk

@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 namespace rk {
@@ -19,6 +20,11 @@ public:
     void setLines(std::unique_ptr<LineSource> lines);
     LineSource& lines() const { return *lines_; }
 
+    // What a row means beyond its text, built when it is asked for: shown
+    // on hovering, on Shift+F1 and read by screen readers.
+    using Explanation = std::function<QString(std::size_t row)>;
+    void setExplanation(Explanation explain) { explain_ = std::move(explain); }
+
     // Tells the view of the lines appended since it last heard: once per
     // batch, not once per line, so a million lines cost one notice.
     void publishAppended();
@@ -29,6 +35,7 @@ public:
 
 private:
     std::unique_ptr<LineSource> lines_;
+    Explanation explain_;
     std::size_t published_ = 0;
 };
 

@@ -1,7 +1,12 @@
 #include "ui/ListBox.h"
 
+#include "ui/ListBoxAccessible.h"
 #include "ui/ListRowDelegate.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -11,6 +16,8 @@ namespace rk {
 
 ListBox::ListBox(QWidget* parent) : QAbstractItemView(parent)
 {
+    static const bool readable = (QAccessible::installFactory(listBoxAccessible), true);
+    (void)readable;
     auto texts = std::make_unique<TextLines>();
     texts_ = texts.get();
     model_.setLines(std::move(texts));
@@ -41,6 +48,35 @@ void ListBox::AddItem(std::string_view utf8)
 }
 
 void ListBox::Clear() { model_.clear(); }
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    // The toolkit's Shift+F1 would explain the list as a whole; a row that
+    // has an explanation of its own is explained instead: the selected one,
+    // else the one with the focus.
+    if (event->key() == Qt::Key_F1 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        const QModelIndexList selected = selectionModel()->selectedIndexes();
+        const QModelIndex row = selected.isEmpty() ? currentIndex() : selected.first();
+        if (row.data(Qt::WhatsThisRole).isValid()) {
+            scrollTo(row);
+            const QPoint at = visualRect(row).center();
+            QHelpEvent help(QEvent::WhatsThis, at, viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(viewport(), &help);
+            return;
+        }
+    }
+    QAbstractItemView::keyPressEvent(event);
+}
+
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    if (QAccessible::isActive() && current.isValid() && hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(current.row());
+        QAccessible::updateAccessibility(&event);
+    }
+}
 
 int ListBox::ListIndex() const
 {

@@ -27,6 +27,8 @@ public:
     // owns them. Their appender calls linesAppended when it is done.
     void setLines(std::unique_ptr<LineSource> lines);
     void linesAppended();
+    // Explains a row on hovering, on Shift+F1 and to screen readers.
+    void setExplanation(LineListModel::Explanation explain) { model_.setExplanation(std::move(explain)); }
 
     // Appends a text at the end of a list of texts.
     void AddItem(std::string_view utf8);
@@ -59,6 +61,8 @@ protected:
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
     void reset() override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int rowHeight() const;

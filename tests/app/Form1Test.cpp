@@ -19,6 +19,9 @@
 #include <QScrollBar>
 #include <QAbstractTextDocumentLayout>
 #include <QTimer>
+#include <QWhatsThis>
+
+#include <cmath>
 
 namespace rk {
 namespace {
@@ -398,23 +401,30 @@ struct LocaleCase {
     const char* outOfRange;
     const char* tooLong;
     const char* stopped;
+    const char* noEquation;  // a row's explanation when its run had no equation
+    const char* stoppedStep; // the end of a stopped run's last row's explanation
 };
 
 const char* const kEnglish[] = {
     "The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.",
     "A run is limited to 1,000,000 steps of 0.05, so x2 - x1 must stay below 50,000. The run was not started.",
     "The solution grew beyond the range of numbers at x = 0.05, so the run stopped there.",
+    "No equation was selected for this run, so every slope is 0 and y keeps its start value.",
+    "\ny(x + h) is beyond the range of numbers, so the run stops before x = 0.05.",
 };
 
 const LocaleCase kLocales[] = {
-    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2]},
+    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
      "計算は始めませんでした。",
-     "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。"},
+     "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。",
+     "この計算では方程式が選ばれていないので、傾きはどれも 0 で、y は初めの値のままです。",
+     "\ny(x + h) が扱える数の範囲を超えるので、計算は x = 0.05 の手前で止まります。"},
     // No translation of the program's own: English.
-    {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2]},
+    {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
+     kEnglish[4]},
 };
 
 // Translators first, then the window; English again afterwards.
@@ -484,7 +494,67 @@ TEST_P(RunsIn, StoppedRunKeepsWhatItListed)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().stopped));
     EXPECT_EQ(form.List1->count(), 1u);
+    EXPECT_TRUE(form.List1->model()->index(0, 0).data(Qt::ToolTipRole).toString().endsWith(QString::fromUtf8(GetParam().stoppedStep)));
     box->accept();
+}
+
+// Each row explains its step with its own run's equation, as a tooltip, to a
+// screen reader and on Shift+F1; the slopes are computed here once more.
+TEST_P(RunsIn, EveryRowExplainsItsStep)
+{
+    const std::pair<int, double (*)(double, double)> runs[] = {
+        {-1, nullptr}, // before any equation is picked
+        {0, [](double, double y) { return -y; }},
+        {1, [](double x, double y) { return x - y; }},
+        {5, [](double x, double y) { return x / 2 - std::sin(x + y); }},
+    };
+    const QString step = QString::fromUtf8("%1\nx = %2   y = %3\nk1 = f(x, y) = %4\nk2 = f(x + h/2, y + k1·h/2) = %5\n"
+                                           "k3 = f(x + h/2, y + k2·h/2) = %6\nk4 = f(x + h, y + k3·h) = %7\n"
+                                           "y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %8");
+    const auto fixed = [](double d) { return QString::number(d, 'f', 5); };
+    ListBox* list = form.List1;
+    form.Command1->click();
+    typeAndEnter("0");
+    typeAndEnter("1");
+    int at = 0;
+    for (const auto& [equationRow, f] : runs) {
+        if (f)
+            clickEquation(equationRow);
+        form.Text2->setFocus();
+        typeAndEnter(at == 0 ? "0.2" : "");
+        for (double i = 0, y = 1; i < 5; ++i, ++at) {
+            const QModelIndex index = list->model()->index(at, 0);
+            const QString shown = index.data(Qt::ToolTipRole).toString();
+            QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(list)->child(at);
+            EXPECT_EQ(cell->text(QAccessible::Description), shown);
+            if (!f) {
+                EXPECT_EQ(shown, QString::fromUtf8(GetParam().noEquation));
+                continue;
+            }
+            const double x = i * 0.05, k1 = f(x, y), k2 = f(x + 0.025, y + k1 * 0.025),
+                         k3 = f(x + 0.025, y + k2 * 0.025), k4 = f(x + 0.05, y + k3 * 0.05);
+            y = y + (0.05 * ((k1 + k4) + 2 * (k2 + k3))) / 6;
+            const QStringList row = index.data().toString().split("    ");
+            EXPECT_EQ(shown, step.arg(toQString(kEquationTexts[equationRow]), row[0], row[1], fixed(k1), fixed(k2),
+                                      fixed(k3), fixed(k4), fixed(y))) << "row " << at;
+            if (i < 4) {
+                EXPECT_EQ(index.siblingAtRow(at + 1).data().toString().split("    ")[1], fixed(y)) << "row " << at;
+            }
+        }
+    }
+    // Shift+F1 on the list shows the selected row's text, just as What's This would show it.
+    const auto whatsThis = [] {
+        QWidget* popup = QApplication::activePopupWidget();
+        return popup && popup->close() ? popup->grab().toImage() : QImage();
+    };
+    const QModelIndex last = list->model()->index(at - 1, 0);
+    list->scrollTo(last);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(last).center());
+    QTest::keyClick(list, Qt::Key_F1, Qt::ShiftModifier);
+    const QImage shown = whatsThis();
+    QWhatsThis::showText(QPoint(), last.data(Qt::ToolTipRole).toString(), list);
+    EXPECT_FALSE(shown.isNull());
+    EXPECT_EQ(shown, whatsThis());
 }
 
 TEST_P(RunsIn, DesignTextsAndTableAsInEveryLocale)

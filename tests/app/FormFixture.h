@@ -69,7 +69,9 @@ protected:
 
     void clickEquation(int row)
     {
-        const QRect rect = form.List2->visualRect(form.List2->model()->index(row, 0));
+        const QModelIndex index = form.List2->model()->index(row, 0);
+        form.List2->scrollTo(index); // only the rows in view can be clicked
+        const QRect rect = form.List2->visualRect(index);
         QTest::mouseClick(form.List2->viewport(), Qt::LeftButton, {}, rect.center());
     }
 

@@ -1,5 +1,6 @@
 #include "solver/Solve.h"
 
+#include "solver/CleanVectorState.h"
 #include "equations/Catalogue.h"
 #include "ui/FormatValue.h"
 
@@ -47,6 +48,7 @@ RunReport refused(Refusal why)
 
 RunReport Solve(const FormValues& form, PointSink& picture, LineSink& list)
 {
+    cleanVectorState();
     static const Value zero = Value::integer(0);
     static const Value one = Value::integer(1);
     static const Value two = Value::integer(2);

@@ -395,7 +395,7 @@ int main(int argc, char* argv[])
                     ratio("BM_EndToEnd", passes));
         std::printf("  Solve right after start-up / clean floor: %.2fx (as Solve above: the guard works)\n",
                     ratio("BM_SolveAfterStartUp", passes));
-        std::printf("  floor right after start-up, unguarded:    %.2fx (what the guard spares)\n",
+        std::printf("  floor right after start-up, unguarded:    %.2fx (the state the guard cleans, for comparison)\n",
                     ratio("BM_ReferenceAfterStartUp", passes));
     }
     rk::bench::PrivateXServer server;

@@ -86,10 +86,13 @@ screenshot: build
 	mkdir -p docs
 	cd $(BUILD) && RK_SCREENSHOT="$(CURDIR)/docs/window.png" ctest -R '^end_to_end$$' --output-on-failure
 
+# The run against its floor, the peak memory of a long run in the real window,
+# and the start-up against a bare window; both start an Xvfb of their own.
 bench: deps
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve
+	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve bench_startup bare_window rungekutta
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_solve
+	./$(BUILD)-release/bench/bench_startup ./$(BUILD)-release/bench/bare_window ./$(BUILD)-release/rungekutta 10
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BUILD)-release

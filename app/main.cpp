@@ -13,9 +13,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(RK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("rungekutta"));
     QApplication app(argc, argv);
-    // The installed theme icon; run from the build tree, the copy built in.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rungekutta"),
-                                                 QIcon(QStringLiteral(":/icons/rungekutta.svg"))));
+    // The icon's pictures built in, drawn from the installed SVG at build
+    // time: no theme lookup and no SVG engine at start-up.
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/rungekutta-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     // LC_ALL, else LC_MESSAGES, else LANG (and LANGUAGE, if set) choose the
     // language; numbers are read and written the same way in every locale.
     rk::installTranslators(QLocale::system());

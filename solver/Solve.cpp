@@ -1,6 +1,7 @@
 #include "solver/Solve.h"
 
 #include "equations/Catalogue.h"
+#include "solver/CleanVectorState.h"
 
 #include <cfloat>
 #include <cmath>
@@ -56,6 +57,7 @@ RunReport run(const RightHandSide& f, double x1, double y1, double n, PointSink&
 
 RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
 {
+    cleanVectorState();
     // The form's cells are read once; from here on the run is plain doubles,
     // with an Empty cell read as 0.
     const int equation = equationNumber(form.eqNo);

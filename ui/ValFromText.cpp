@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -59,6 +60,8 @@ private:
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+constexpr std::int64_t kExponentCap = 100'000'000'000'000'000; // 10^17
+
 } // namespace
 
 double valFromText(std::string_view utf8)
@@ -67,49 +70,42 @@ double valFromText(std::string_view utf8)
     while (in.peek() == ' ' || in.peek() == '\t')
         in.advance();
 
-    // The number is copied in its ASCII form, so the strict, locale-free
-    // std::from_chars can read it and nothing beyond the grammar above.
-    std::string ascii;
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {
         negative = in.peek() == '-';
         in.advance();
     }
 
-    // Where the first significant digit stands, to tell an overflow from an
-    // underflow when from_chars reports the result out of range.
-    bool seenSignificant = false;
-    long integerDigits = 0;
-    long leadingFractionZeros = 0;
-
+    // The number is kept as 0.<significant digits> times ten to the power
+    // `lead` + the written exponent: leading zeros dropped, the point
+    // folded into `lead`. Every digit is kept, however many there are, so
+    // that the last one can still decide the rounding.
+    std::string significant;
+    std::int64_t lead = 0;
+    bool hasDigits = false;
     while (isDigit(in.peek())) {
-        if (in.peek() != '0' || seenSignificant) {
-            seenSignificant = true;
-            ++integerDigits;
+        hasDigits = true;
+        if (in.peek() != '0' || !significant.empty()) {
+            significant += in.peek();
+            ++lead;
         }
-        ascii += in.peek();
         in.advance();
     }
-    bool hasDigits = !ascii.empty();
     if (in.peek() == '.') {
-        ascii += '.';
         in.advance();
         while (isDigit(in.peek())) {
-            if (!seenSignificant) {
-                if (in.peek() == '0')
-                    ++leadingFractionZeros;
-                else
-                    seenSignificant = true;
-            }
-            ascii += in.peek();
             hasDigits = true;
+            if (in.peek() != '0' || !significant.empty())
+                significant += in.peek();
+            else
+                --lead;
             in.advance();
         }
     }
     if (!hasDigits)
         return 0.0;
 
-    long exponent = 0;
+    std::int64_t exponent = 0;
     if (in.peek() == 'e' || in.peek() == 'E') {
         FoldedReader afterE = in;
         afterE.advance();
@@ -118,28 +114,40 @@ double valFromText(std::string_view utf8)
             negativeExponent = afterE.peek() == '-';
             afterE.advance();
         }
-        bool exponentDigits = false;
         while (isDigit(afterE.peek())) {
-            exponentDigits = true;
-            // Saturate: an exponent of a thousand digits is still just huge.
-            if (exponent < 100000)
+            // Past the cap only the sign of the exponent still matters: the
+            // digits of a text held in memory number far fewer than the cap
+            // (under 2^48), so `lead` can never bring a capped exponent back
+            // near the range of a Double, whichever way it points.
+            if (exponent < kExponentCap)
                 exponent = exponent * 10 + (afterE.peek() - '0');
             afterE.advance();
         }
         // "1e" and "1e+" end before the e: the number is 1.
-        if (exponentDigits) {
-            if (negativeExponent)
-                exponent = -exponent;
-            ascii += 'e';
-            ascii += std::to_string(exponent);
-        }
+        if (negativeExponent)
+            exponent = -exponent;
     }
 
     double magnitude = 0.0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), magnitude);
-    if (result.ec == std::errc::result_out_of_range) {
-        const long leadExponent = exponent + (integerDigits > 0 ? integerDigits : -leadingFractionZeros);
-        magnitude = leadExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    while (!significant.empty() && significant.back() == '0')
+        significant.pop_back();
+    const std::int64_t scale = lead + exponent;
+    // 0.1e310 is past the largest Double (1.8e308) and 0.9e-324 rounds to
+    // zero (the smallest is 4.9e-324), so only the scales between are read.
+    if (significant.empty() || scale < -323)
+        magnitude = 0.0;
+    else if (scale > 309)
+        magnitude = std::numeric_limits<double>::infinity();
+    else {
+        // std::from_chars is strict, locale-free and correctly rounded at any
+        // number of digits.
+        std::string ascii = "0.";
+        ascii += significant;
+        ascii += 'e';
+        ascii += std::to_string(scale);
+        const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), magnitude);
+        if (result.ec == std::errc::result_out_of_range)
+            magnitude = scale > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -magnitude : magnitude;
 }

@@ -10,8 +10,9 @@ namespace rk {
 // decimal point, an optional exponent (e or E, optional sign, digits).
 // Everything after that is ignored. Full-width digits, signs, point and
 // exponent letters, as a Japanese input method types them, count as their
-// ASCII forms. A number past the Double range gives +/-infinity; one too
-// small for it gives a signed zero. Never fails.
+// ASCII forms. The result is the Double nearest to the number written, at
+// any length of digits and exponent; a number past the Double range gives
+// +/-infinity, one too small for it a signed zero. Never fails.
 double valFromText(std::string_view utf8);
 
 } // namespace rk

@@ -76,7 +76,19 @@ INSTANTIATE_TEST_SUITE_P(Range, ValFromTextCases, ::testing::Values(
     TextCase{"1e99999999999999999999", kInf},
     TextCase{"1e-99999999999999999999", 0.0},
     TextCase{std::string(400, '9'), kInf},
-    TextCase{"0." + std::string(400, '0') + "1", 0.0}
+    TextCase{"0." + std::string(400, '0') + "1", 0.0},
+    // A long run of digits moves the point as far as the exponent does.
+    TextCase{std::string(1'000'000, '1') + "e-99999999", 0.0},
+    TextCase{std::string(1'000'000, '1') + "e-999999", 10.0 / 9.0},
+    TextCase{"-" + std::string(1'000'000, '1') + "e-1000400", -0.0},
+    TextCase{"0." + std::string(1'000'000, '0') + "1e+99999999", kInf},
+    TextCase{"0." + std::string(1'000'000, '0') + "1e+1000001", 1},
+    TextCase{"0." + std::string(1'000'000, '0') + "1e+1000000", 0.1},
+    TextCase{"1" + std::string(1'000'000, '0') + "e-1000308", 1e-308},
+    // 2^53 + 1 lies halfway between two Doubles: it rounds to the even one,
+    // unless a digit a million places on tips it over.
+    TextCase{"9007199254740993" + std::string(1'000'000, '0') + "e-1000000", 9007199254740992.0},
+    TextCase{"9007199254740993" + std::string(1'000'000, '0') + "1e-1000001", 9007199254740994.0}
 ));
 
 // "０．２" and friends, as a Japanese input method types them.

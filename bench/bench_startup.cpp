@@ -1,0 +1,152 @@
+// Start-up to a mapped window: the program against a bare window of the same
+// size, started alternately on a private Xvfb.
+//
+// Each start is timed from just before the process is spawned to the moment
+// the X server maps its top-level window. The harness hears of that from
+// the server itself: it watches the root window for MapNotify (structure
+// changes of its children), so the time is the server's own order of
+// events, not a poll. The first start of each is a warm-up and is not
+// counted; after it the files and fonts are in the cache for both alike.
+//
+//   bench_startup <bare window program> <program> [starts of each]
+
+#include "bench/PrivateXServer.h"
+
+#include <xcb/xcb.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Starter {
+    xcb_connection_t* x = nullptr;
+    xcb_window_t root = 0;
+    std::vector<std::string> environment;
+
+    // Milliseconds from the spawn to the map of a top-level window; a
+    // negative value when the program failed to show one.
+    double start(const char* program)
+    {
+        std::vector<char*> env;
+        for (std::string& e : environment)
+            env.push_back(e.data());
+        env.push_back(nullptr);
+        char* argv[] = {const_cast<char*>(program), nullptr};
+
+        pid_t pid = -1;
+        const Clock::time_point begin = Clock::now();
+        if (posix_spawn(&pid, program, nullptr, nullptr, argv, env.data()) != 0)
+            return -1;
+        double elapsed = -1;
+        const Clock::time_point deadline = begin + std::chrono::seconds(20);
+        while (elapsed < 0 && Clock::now() < deadline) {
+            std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(xcb_poll_for_event(x), &std::free);
+            if (!event) {
+                pollfd ready{xcb_get_file_descriptor(x), POLLIN, 0};
+                poll(&ready, 1, 100);
+                continue;
+            }
+            if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
+                continue;
+            const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
+            // Menus, tooltips and drag icons bypass the window manager;
+            // the program's window does not.
+            if (map->event == root && !map->override_redirect)
+                elapsed = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+        }
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+        // Whatever the closing window reported is of no interest.
+        free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
+        while (xcb_generic_event_t* rest = xcb_poll_for_event(x))
+            std::free(rest);
+        return elapsed;
+    }
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void printRow(const char* name, const std::vector<double>& ms)
+{
+    std::printf("  %-10s", name);
+    for (const double t : ms)
+        std::printf(" %6.1f", t);
+    std::printf("   median %6.1f ms\n", median(ms));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <bare window program> <program> [starts of each]\n", argv[0]);
+        return 2;
+    }
+    const char* bare = argv[1];
+    const char* program = argv[2];
+    const int starts = argc > 3 ? std::max(1, std::atoi(argv[3])) : 10;
+
+    rk::bench::PrivateXServer server;
+    if (server.display().empty())
+        return 1;
+    Starter starter;
+    starter.x = xcb_connect(server.display().c_str(), nullptr);
+    if (xcb_connection_has_error(starter.x)) {
+        std::fprintf(stderr, "cannot connect to %s\n", server.display().c_str());
+        return 1;
+    }
+    starter.root = xcb_setup_roots_iterator(xcb_get_setup(starter.x)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_request_check(starter.x, xcb_change_window_attributes_checked(starter.x, starter.root, XCB_CW_EVENT_MASK, &mask));
+
+    // The same environment for both, on the X platform of the private server.
+    for (char** e = environ; *e; ++e)
+        if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0 &&
+            std::strncmp(*e, "WAYLAND_DISPLAY=", 16) != 0)
+            starter.environment.emplace_back(*e);
+    starter.environment.push_back("DISPLAY=" + server.display());
+    starter.environment.push_back("QT_QPA_PLATFORM=xcb");
+
+    if (starter.start(bare) < 0 || starter.start(program) < 0) {
+        std::fprintf(stderr, "a program did not map a window\n");
+        return 1;
+    }
+    std::vector<double> bareMs, programMs;
+    for (int i = 0; i < starts; ++i) {
+        bareMs.push_back(starter.start(bare));
+        programMs.push_back(starter.start(program));
+    }
+    xcb_disconnect(starter.x);
+    if (std::min(*std::min_element(bareMs.begin(), bareMs.end()), *std::min_element(programMs.begin(), programMs.end())) < 0) {
+        std::fprintf(stderr, "a program did not map a window\n");
+        return 1;
+    }
+
+    std::printf("start-up to a mapped window, %d alternating starts each under Xvfb (ms):\n", starts);
+    printRow("bare", bareMs);
+    printRow("program", programMs);
+    const double ratio = median(programMs) / median(bareMs);
+    std::printf("start-up / bare window: %.2fx (goal at most 1.3x)\n", ratio);
+    return 0;
+}

@@ -23,11 +23,18 @@ public:
     std::size_t count() const { return model_.count(); }
     std::string_view item(std::size_t index) const { return model_.line(index); }
 
+protected:
+    bool event(QEvent* event) override;
+
 signals:
     // The user picked an item, or left none selected, by mouse or keyboard.
     void Click();
 
 private:
+    // Ends the viewport after the last row that fits whole; the strip below
+    // it shows only the list's background.
+    void fitWholeRows();
+
     LineListModel model_;
 };
 

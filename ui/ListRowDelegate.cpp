@@ -23,9 +23,9 @@ int baselineOffset(const QFontMetrics& metrics, int rowHeight)
     return lineBox > 0 ? (2 * metrics.ascent() * rowHeight + lineBox) / (2 * lineBox) : rowHeight;
 }
 
-int rowHeight(const QFont& font) { return QFontInfo(font).pixelSize(); }
-
 } // namespace
+
+int ListRowDelegate::rowHeight(const QFont& font) { return QFontInfo(font).pixelSize(); }
 
 QSize ListRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {

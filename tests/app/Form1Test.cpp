@@ -245,6 +245,19 @@ TEST_F(StartUp, ListsShowWholeRowsOfWholeGlyphs)
         }
         EXPECT_EQ(whole, c.wholeRows);
         EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+
+        // Below the last whole row, down to the frame, no ink of the next row:
+        // only the list's background.
+        const QImage framed = list->grab().toImage();
+        const QRect rows = list->viewport()->geometry();
+        const int below = rows.top() + c.wholeRows * list->font().pixelSize();
+        const QRect strip(rows.left(), below, rows.width(), list->contentsRect().bottom() + 1 - below);
+        EXPECT_EQ(strip.height(), 2);
+        int foreign = 0;
+        for (int y = strip.top(); y <= strip.bottom(); ++y)
+            for (int x = strip.left(); x <= strip.right(); ++x)
+                foreign += framed.pixelColor(x, y) != list->palette().color(QPalette::Base);
+        EXPECT_EQ(foreign, 0);
     }
 }
 

@@ -1,11 +1,18 @@
 #include "tests/app/FormFixture.h"
 
 #include "app/HelpText.h"
+#include "app/ResultsMenus.h"
 #include "app/Translations.h"
 #include "equations/Catalogue.h"
 #include "ui/QtText.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -18,6 +25,11 @@
 #include <QScrollBar>
 #include <QAbstractTextDocumentLayout>
 #include <QTimer>
+
+#include <sys/mount.h>
+
+// Readable failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace rk {
 namespace {
@@ -392,6 +404,230 @@ TEST_F(Runs, WholeRunThroughTheKeyboard)
     EXPECT_EQ(form.findChild<QMessageBox*>(), nullptr);
 }
 
+// Results leave the window through the context menus of the table and the plot.
+enum class Way { RightButton, MenuKey, ShiftF10 };
+
+QMenu* openMenu(QWidget* target, Way way, QPoint at = QPoint(30, 8))
+{
+    auto* list = qobject_cast<QAbstractScrollArea*>(target);
+    target->setFocus();
+    if (way == Way::RightButton) {
+        // What the platform makes of a click of the right button.
+        QWidget* under = list ? list->viewport() : target;
+        QTest::mouseClick(under, Qt::RightButton, {}, at);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, under->mapToGlobal(at));
+        QApplication::sendEvent(under, &click);
+    }
+    else if (way == Way::MenuKey)
+        QTest::keyClick(target, Qt::Key_Menu);
+    else
+        QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+    QApplication::processEvents();
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// The entries as a person reads them; "-" marks a disabled one.
+QStringList entries(const QMenu* menu)
+{
+    QStringList seen;
+    for (const QAction* action : menu->actions())
+        seen << (action->isEnabled() ? "" : "-") + action->text();
+    return seen;
+}
+
+// Picks an entry with the arrow keys and Enter, as from the keyboard.
+void choose(QMenu* menu, const QString& entry)
+{
+    ASSERT_NE(menu, nullptr);
+    for (int step = 0; step < 4 && (!menu->activeAction() || menu->activeAction()->text() != entry); ++step)
+        QTest::keyClick(menu, Qt::Key_Down);
+    ASSERT_NE(menu->activeAction(), nullptr);
+    ASSERT_EQ(menu->activeAction()->text(), entry);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+// Mounts a tmpfs of `size` over `folder`, as a full disk would meet a save.
+struct SmallDisk {
+    QString folder;
+    bool mounted = false;
+    SmallDisk(const QString& at, const char* size) : folder(at)
+    {
+        mounted = ::mount("tmpfs", at.toLocal8Bit().constData(), "tmpfs", 0, size) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            ::umount2(folder.toLocal8Bit().constData(), MNT_DETACH);
+    }
+};
+
+class Results : public FormFixture {
+protected:
+    Results()
+    {
+        form.findChild<ResultsMenus*>()->setPathChooser([this](QWidget*, const ResultsMenus::SaveRequest& request) {
+            asked.push_back(request);
+            return chosen;
+        });
+    }
+
+    void run(const char* x1, const char* y1, const char* x2)
+    {
+        clickEquation(0);
+        form.Command1->click();
+        typeAndEnter(x1);
+        typeAndEnter(y1);
+        typeAndEnter(x2);
+    }
+
+    QString chosen;
+    std::vector<ResultsMenus::SaveRequest> asked;
+    QTemporaryDir folder;
+};
+
+struct MenuCase {
+    const char* control;
+    Way way;
+    QStringList entries; // at the start: nothing listed, nothing selected
+};
+
+TEST_F(Results, MenusOpenByMouseAndKeys)
+{
+    const QStringList table{"-Copy line", "-Copy table", "-Save table as CSV…"};
+    const QStringList plot{"Copy image", "Save image as PNG…"};
+    const MenuCase cases[] = {
+        {"List1", Way::RightButton, table}, {"List1", Way::MenuKey, table}, {"List1", Way::ShiftF10, table},
+        {"Picture1", Way::RightButton, plot}, {"Picture1", Way::MenuKey, plot}, {"Picture1", Way::ShiftF10, plot},
+    };
+    for (const MenuCase& c : cases) {
+        SCOPED_TRACE(std::string(c.control) + " way " + std::to_string(int(c.way)));
+        QMenu* menu = openMenu(form.findChild<QWidget*>(c.control), c.way);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(entries(menu), c.entries);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+}
+
+TEST_F(Results, CopiesTheTableAndTheSelectedLine)
+{
+    run("0", "1", "0.1");
+    form.Text2->clear();
+    typeAndEnter("0.05"); // a second block, appended
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText("before");
+    QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "before") << "Ctrl+C without a selected line copies nothing";
+
+    QMenu* menu = openMenu(form.List1, Way::MenuKey);
+    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…"}));
+    choose(menu, "Copy table");
+    EXPECT_EQ(clipboard->text(), "x\ty\n0.00\t1.00000\n0.05\t0.95123\n0.10\t0.90484\n0.00\t1.00000\n0.05\t0.95123\n");
+
+    const QRect second = form.List1->visualRect(form.List1->model()->index(1, 0));
+    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "0.05    0.95123");
+    // The right button selects the line under it.
+    const QRect fourth = form.List1->visualRect(form.List1->model()->index(3, 0));
+    choose(openMenu(form.List1, Way::RightButton, fourth.center()), "Copy line");
+    EXPECT_EQ(clipboard->text(), "0.00    1.00000");
+    EXPECT_EQ(form.List1->ListIndex(), 3);
+}
+
+TEST_F(Results, SavesTheTableAsCsv)
+{
+    run("-0.1", "1", "0.05");
+    chosen = folder.filePath("table.csv");
+    choose(openMenu(form.List1, Way::ShiftF10), "Save table as CSV…");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].suggested.endsWith("/rungekutta.csv"));
+    QFile saved(chosen);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "x,y\n-0.10,1.00000\n-0.05,0.95123\n0.00,0.90484\n0.05,0.86071\n");
+
+    // The dialog that asks by default asks again before it overwrites.
+    const auto dialog = ResultsMenus::saveDialog(&form, asked[0]);
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+}
+
+struct FullDiskCase {
+    const char* size;     // of the tmpfs mounted over the folder
+    const char* existing; // a file already at the chosen path, or none
+};
+
+TEST_F(Results, SaveOntoAFullDiskLeavesNoPartAndKeepsTheEarlierFile)
+{
+    // 401 lines, about 5,600 bytes: more than the disk takes, less than one
+    // write buffer, so the write fails only when the file is flushed.
+    run("0", "1", "20");
+    const std::vector<std::string> table = listed();
+    for (const FullDiskCase& c : {FullDiskCase{"size=4k", nullptr}, FullDiskCase{"size=8k", "earlier\n"}}) {
+        SCOPED_TRACE(c.size);
+        QTemporaryDir scratch;
+        const SmallDisk disk(scratch.path(), c.size);
+        if (!disk.mounted) {
+            if (std::getenv("CI"))
+                ADD_FAILURE() << "mounting a tmpfs needs root with CAP_SYS_ADMIN";
+            else
+                std::fprintf(stderr, "skipped: no tmpfs could be mounted (not root?)\n");
+            continue;
+        }
+        chosen = scratch.filePath("table.csv");
+        if (c.existing) {
+            QFile earlier(chosen);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+            earlier.write(c.existing);
+        }
+        const QStringList before = QDir(scratch.path()).entryList(QDir::Files);
+        choose(openMenu(form.List1, Way::MenuKey), "Save table as CSV…");
+        auto* box = form.findChild<QMessageBox*>("SaveMessage");
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_EQ(box->text(), QString("The file %1 could not be saved: No space left on device.").arg(chosen));
+        box->accept();
+        QApplication::processEvents();
+        reactivate();
+        EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files), before) << "no file left behind";
+        QFile earlier(chosen);
+        EXPECT_EQ(earlier.open(QIODevice::ReadOnly) ? earlier.readAll() : QByteArray(), QByteArray(c.existing));
+        EXPECT_EQ(listed(), table);
+    }
+}
+
+struct ImageCase {
+    const char* entry;
+    std::function<QImage(const QString& file)> taken;
+};
+
+TEST_F(Results, PlotLeavesAsShown)
+{
+    run("0", "1", "2");
+    QApplication::processEvents();
+    const QRect inside = form.Picture1->contentsRect();
+    const QImage shown = form.Picture1->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), QSize(501, 501));
+    const ImageCase cases[] = {
+        {"Copy image", [](const QString&) { return QGuiApplication::clipboard()->image(); }},
+        {"Save image as PNG…", [](const QString& file) { return QImage(file, "png"); }},
+    };
+    for (const ImageCase& c : cases) {
+        SCOPED_TRACE(c.entry);
+        chosen = folder.filePath("plot.png");
+        choose(openMenu(form.Picture1, Way::RightButton), c.entry);
+        const QImage taken = c.taken(chosen).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(taken, shown);
+        // The legend is part of it, where it is shown.
+        const QImage legend = form.Label4->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(taken.copy(form.Label4->geometry().translated(-inside.topLeft())), legend);
+    }
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].suggested.endsWith("/rungekutta.png"));
+}
+
 // The program's messages follow the locale's language; everything else in
 // the window, numbers included, is the same in every locale.
 struct LocaleCase {
@@ -400,23 +636,29 @@ struct LocaleCase {
     const char* outOfRange;
     const char* tooLong;
     const char* stopped;
+    const char* saveTable;  // the menu entry
+    const char* saveFailed; // the message, with the file and the reason
 };
 
 const char* const kEnglish[] = {
     "The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.",
     "A run is limited to 1,000,000 steps of 0.05, so x2 - x1 must stay below 50,000. The run was not started.",
     "The solution grew beyond the range of numbers at x = 0.05, so the run stopped there.",
+    "Save table as CSV…",
+    "The file %1 could not be saved: %2.",
 };
 
 const LocaleCase kLocales[] = {
-    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2]},
+    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
      "計算は始めませんでした。",
-     "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。"},
+     "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。", "表を CSV で保存…",
+     "ファイル %1 を保存できませんでした（%2）。"},
     // No translation of the program's own: English.
-    {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2]},
+    {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
+     kEnglish[4]},
 };
 
 // Translators first, then the window; English again afterwards.
@@ -486,6 +728,27 @@ TEST_P(RunsIn, StoppedRunKeepsWhatItListed)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().stopped));
     EXPECT_EQ(form.List1->count(), 1u);
+    box->accept();
+}
+
+TEST_P(RunsIn, SaveIntoAFolderThatCannotBeWritten)
+{
+    clickEquation(0);
+    form.Command1->click();
+    typeAndEnter("0");
+    typeAndEnter("1");
+    typeAndEnter("0.1");
+    // Root may write anywhere, but not below a plain file.
+    QTemporaryDir scratch;
+    QFile(scratch.filePath("file")).open(QIODevice::WriteOnly);
+    const QString chosen = scratch.filePath("file/table.csv");
+    form.findChild<ResultsMenus*>()->setPathChooser([&](QWidget*, const auto&) { return chosen; });
+    choose(openMenu(form.List1, Way::MenuKey), QString::fromUtf8(GetParam().saveTable));
+    QMessageBox* box = form.findChild<QMessageBox*>("SaveMessage");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().saveFailed).arg(chosen, "Not a directory"));
+    EXPECT_EQ(QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"file"});
+    EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95123", "0.10    0.90484"}));
     box->accept();
 }
 

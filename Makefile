@@ -88,8 +88,9 @@ screenshot: build
 
 bench: deps
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve
+	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve bench_export
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_solve
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_export
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BUILD)-release

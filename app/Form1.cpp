@@ -3,6 +3,7 @@
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
 #include "app/ResultsMenus.h"
+#include "app/MessageNumbers.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
 #include "ui/QtText.h"
@@ -15,7 +16,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -54,23 +54,6 @@ void setColours(QWidget& widget, const ControlDesign& design)
     widget.setPalette(palette);
 }
 
-// Numbers in messages are written alike in every language and locale, with
-// the decimal point the window reads and lists.
-QString shortest(double d)
-{
-    char buffer[32];
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, d).ptr;
-    return QString::fromLatin1(buffer, end - buffer);
-}
-
-QString grouped(std::int64_t n)
-{
-    QString digits = QString::number(n);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, ',');
-    return digits;
-}
-
 } // namespace
 
 QString Form1::messageFor(const RunReport& report)
@@ -80,8 +63,8 @@ QString Form1::messageFor(const RunReport& report)
             .arg(shortest(report.stoppedAt));
     if (report.refusal == Refusal::TooManyPasses)
         return tr("A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.")
-            .arg(grouped(report.passLimit), shortest(kStep),
-                 grouped(std::llround(static_cast<double>(report.passLimit) * kStep)));
+            .arg(grouped(kMaxPasses), shortest(kStep),
+                 grouped(std::llround(static_cast<double>(kMaxPasses) * kStep)));
     return tr("The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run "
               "was not started.");
 }
@@ -117,6 +100,10 @@ Form1::Form1()
     Command1 = static_cast<QPushButton*>(get("Command1"));
     Command2 = static_cast<QPushButton*>(get("Command2"));
     Command3 = static_cast<QPushButton*>(get("Command3"));
+
+    auto results = std::make_unique<ResultsTable>();
+    results_ = results.get();
+    List1->setLines(std::move(results));
 
     // Tab order by TabIndex; labels and hidden controls take no focus.
     std::vector<const ControlDesign*> byTab;
@@ -233,11 +220,15 @@ void Form1::Form_Load()
         List2->AddItem(text);
 }
 
-Value Form1::f(const Value& x, const Value& y) const { return rk::f(values_.eqNo, x, y); }
+Value Form1::f(const Value& x, const Value& y) const
+{
+    const int equation = equationNumber(values_.eqNo);
+    return equation == 0 ? Value() : Value(rk::f(equation, x.toDouble(), y.toDouble()));
+}
 
 void Form1::List2_Click()
 {
-    values_.eqNo = Value::integer(static_cast<std::int16_t>(List2->ListIndex())) + Value::integer(1);
+    values_.eqNo = Value::integer(static_cast<std::int16_t>(List2->ListIndex() + 1));
 }
 
 void Form1::Command1_Click()
@@ -263,7 +254,8 @@ void Form1::Command3_Click()
 
 void Form1::Solve()
 {
-    const RunReport report = rk::Solve(values_, *Picture1, *List1);
+    const RunReport report = rk::Solve(values_, *Picture1, *results_);
+    List1->linesAppended();
     if (report.outcome == RunOutcome::Completed)
         return;
     // Window-modal: the window takes no input until the message is answered,

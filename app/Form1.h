@@ -62,6 +62,7 @@ private:
     static QString messageFor(const RunReport& report);
 
     FormValues values_;
+    ResultsTable* results_ = nullptr; // List1's lines, owned by List1
     std::map<std::string_view, QWidget*> controls_;
 };
 

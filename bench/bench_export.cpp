@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -37,9 +38,13 @@ ListBox& bigTable()
 {
     static ListBox* table = [] {
         auto* list = new ListBox;
+        auto owned = std::make_unique<ResultsTable>();
+        ResultsTable& lines = *owned;
+        list->setLines(std::move(owned));
         NoPicture picture;
         const FormValues values{Value::integer(6), Value(0.0), Value(1.0), Value((kLines - 1) * 0.05 + 0.01)};
-        Solve(values, picture, *list);
+        Solve(values, picture, lines);
+        list->linesAppended();
         QApplication::processEvents();
         return list;
     }();

@@ -39,12 +39,12 @@ FormValues equationSix(long passes)
     return {Value::integer(6), Value(0.0), Value(1.0), Value(finalAbscissaFor(passes))};
 }
 
-// Keeps every line, packed, so that what is measured is the run and not
-// the allocator.
-struct RecordingList : LineSink {
+// The floor keeps every line as text, packed, so that what is measured is
+// the run and not the allocator.
+struct RecordingList {
     std::string text;
     std::vector<std::size_t> ends;
-    void AddItem(std::string_view line) override
+    void AddItem(std::string_view line)
     {
         text.append(line);
         ends.push_back(text.size());
@@ -61,16 +61,16 @@ struct CountingPicture : PointSink {
     void PSet(float, float, Rgb) override { ++points; }
 };
 
-// Times `run` into a recording list, the same way for the run and its floor.
-template <typename Run>
+// Times `run` into a fresh table, the same way for the run and its floor.
+template <typename Table, typename Run>
 void measureRecorded(benchmark::State& state, Run run)
 {
-    RecordingList list;
+    Table table;
     CountingPicture picture;
     for (auto _ : state) {
-        list.clear();
-        run(picture, list);
-        benchmark::DoNotOptimize(list.text.data());
+        table.clear();
+        run(picture, table);
+        benchmark::DoNotOptimize(&table);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -78,7 +78,7 @@ void measureRecorded(benchmark::State& state, Run run)
 void BM_Solve(benchmark::State& state)
 {
     const FormValues form = equationSix(state.range(0));
-    measureRecorded(state, [&](PointSink& picture, RecordingList& list) { Solve(form, picture, list); });
+    measureRecorded<ResultsTable>(state, [&](PointSink& picture, ResultsTable& table) { Solve(form, picture, table); });
 }
 
 // The same run in plain doubles, in the same order and grouping.
@@ -109,7 +109,9 @@ void referenceRun(double x1, double y1, double x2, PointSink& picture, Recording
 void BM_Reference(benchmark::State& state)
 {
     const double x2 = finalAbscissaFor(state.range(0));
-    measureRecorded(state, [&](PointSink& picture, RecordingList& list) { referenceRun(0.0, 1.0, x2, picture, list); });
+    measureRecorded<RecordingList>(state, [&](PointSink& picture, RecordingList& list) {
+        referenceRun(0.0, 1.0, x2, picture, list);
+    });
 }
 
 void BM_EndToEnd(benchmark::State& state)
@@ -118,6 +120,9 @@ void BM_EndToEnd(benchmark::State& state)
     PictureBox picture(QSize(505, 505));
     picture.Scale(-2, 10, 18, -10);
     ListBox list;
+    auto owned = std::make_unique<ResultsTable>();
+    ResultsTable& table = *owned;
+    list.setLines(std::move(owned));
     list.resize(137, 94);
     picture.show();
     list.show();
@@ -125,7 +130,8 @@ void BM_EndToEnd(benchmark::State& state)
     for (auto _ : state) {
         picture.Cls();
         list.Clear();
-        Solve(form, picture, list);
+        Solve(form, picture, table);
+        list.linesAppended();
         // Let the view take in the new rows and repaint, as after a real Enter.
         QApplication::processEvents();
     }
@@ -166,9 +172,13 @@ int peakMemoryProbe(int argc, char* argv[])
     PictureBox picture(QSize(505, 505));
     picture.Scale(-2, 10, 18, -10);
     ListBox list;
+    auto owned = std::make_unique<ResultsTable>();
+    ResultsTable& table = *owned;
+    list.setLines(std::move(owned));
     picture.show();
     list.show();
-    Solve(equationSix(kLargeRun), picture, list);
+    Solve(equationSix(kLargeRun), picture, table);
+    list.linesAppended();
     QApplication::processEvents();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

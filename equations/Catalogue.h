@@ -4,6 +4,7 @@
 #include "ui/Value.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace rk {
@@ -18,8 +19,53 @@ inline constexpr std::array<std::string_view, 6> kEquationTexts{
     "y' = x/2 -sin(x+y)",
 };
 
-// The right-hand side of equation eqNo at (x, y), one Value operation at a
-// time; Empty when eqNo names no equation.
-Value f(const Value& eqNo, const Value& x, const Value& y);
+// The equation that a form's selection names: 1 to 6, or 0 for none (never
+// selected, or no item left selected). The comparison is numeric, and Empty
+// equals none of the numbers.
+inline int equationNumber(const Value& eqNo)
+{
+    const double n = eqNo.toDouble();
+    for (int k = 1; k <= static_cast<int>(kEquationTexts.size()); ++k)
+        if (n == k)
+            return k;
+    return 0;
+}
+
+// Calls `use` with the right-hand side of equation `number`, a callable
+// (double x, double y) -> double, so that a run can have it inlined. Each
+// is one double operation at a time, left operand first; the 4 and the 2
+// are whole numbers, exact as doubles. With no equation the slope is 0.
+template <typename Use>
+decltype(auto) withRightHandSide(int number, Use&& use)
+{
+    switch (number) {
+    case 1: return use([](double, double y) { return -y; });
+    case 2: return use([](double x, double y) { return x - y; });
+    case 3: return use([](double, double) { return 2.0; });
+    case 4: return use([](double x, double) {
+        const double p = 4 * x;
+        return std::sin(p);
+    });
+    case 5: return use([](double x, double y) {
+        const double p = 4 * x;
+        const double c = std::cos(p);
+        const double m = x * c;
+        return m - y;
+    });
+    case 6: return use([](double x, double y) {
+        const double a = x + y;
+        const double s = std::sin(a);
+        const double d = x / 2;
+        return d - s;
+    });
+    default: return use([](double, double) { return 0.0; });
+    }
+}
+
+// The right-hand side of equation `number` at (x, y).
+inline double f(int number, double x, double y)
+{
+    return withRightHandSide(number, [&](auto rhs) { return rhs(x, y); });
+}
 
 } // namespace rk

@@ -1,7 +1,6 @@
 #include "plot/Frame.h"
 
 #include "ui/QtText.h"
-#include "ui/Value.h"
 
 namespace rk {
 
@@ -14,19 +13,15 @@ void DrawFrame(PictureBox& picture, FrameVariant variant)
     if (startUp) {
         // Printed before the scale is set: it lands at the top-left corner.
         picture.Print(toQString(kFrameTitle));
-        const Value left = Value::integer(-2), top = Value::integer(10);
-        const Value right = Value::integer(18), bottom = Value::integer(-10);
-        picture.Scale(left.toDouble(), top.toDouble(), right.toDouble(), bottom.toDouble());
+        picture.Scale(-2, 10, 18, -10);
         picture.Line(-2, 0, 18, 0, paletteColor(5));
     } else {
         picture.Line(-2, 0, 18, 0);
     }
     picture.Line(0, 10, 0, -10);
 
-    const Value end = Value::integer(17);
-    const Value one = Value::integer(1);
-    for (Value i = Value::integer(startUp ? -1 : -10); notPast(i, end); i = i + one) {
-        const float at = *toSingle(i);
+    for (int i = startUp ? -1 : -10; i <= 17; ++i) {
+        const auto at = static_cast<float>(i);
         picture.Line(at, -kTick, at, kTick);
         picture.Line(-kTick, at, kTick, at);
     }

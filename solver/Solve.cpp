@@ -1,10 +1,9 @@
 #include "solver/Solve.h"
 
 #include "equations/Catalogue.h"
-#include "ui/FormatValue.h"
 
+#include <cfloat>
 #include <cmath>
-#include <cstring>
 
 namespace rk {
 namespace {
@@ -12,27 +11,13 @@ namespace {
 const Rgb kSolutionColour = paletteColor(12);
 const Rgb kSlopeColour = paletteColor(9);
 
-// A point that single precision cannot hold is left out; the run goes on.
-void plot(PointSink& picture, const Value& x, const Value& y, Rgb colour)
+// A point that single precision cannot hold (beyond about 3.4e38, or not
+// finite) is left out; the run goes on.
+void plot(PointSink& picture, double x, double y, Rgb colour)
 {
-    const auto sx = toSingle(x);
-    const auto sy = toSingle(y);
-    if (sx && sy)
-        picture.PSet(*sx, *sy, colour);
-}
-
-// "x    y" with x in "0.00" and y in "0.00000", built in place: the line is
-// written once per pass, so it must not cost more than the formatting.
-void listLine(LineSink& list, const Value& x, const Value& y)
-{
-    static constexpr char kGap[] = "    ";
-    static constexpr std::size_t kGapLength = sizeof kGap - 1;
-    char line[2 * kFormatBufferSize + kGapLength];
-    std::size_t length = formatFixed(x.toDouble(), 2, line);
-    std::memcpy(line + length, kGap, kGapLength);
-    length += kGapLength;
-    length += formatFixed(y.toDouble(), 5, line + length);
-    list.AddItem(std::string_view(line, length));
+    // The comparisons are false for NaN as well as for magnitudes past FLT_MAX.
+    if (std::fabs(x) <= FLT_MAX && std::fabs(y) <= FLT_MAX)
+        picture.PSet(static_cast<float>(x), static_cast<float>(y), colour);
 }
 
 RunReport refused(Refusal why)
@@ -43,62 +28,57 @@ RunReport refused(Refusal why)
     return report;
 }
 
-} // namespace
-
-RunReport Solve(const FormValues& form, PointSink& picture, LineSink& list)
+// The passes i = 0 .. floor(n): plot, list, step. The right-hand side is a
+// template argument so that it is inlined into the loop.
+template <typename RightHandSide>
+RunReport run(const RightHandSide& f, double x1, double y1, double n, PointSink& picture, ResultsTable& table)
 {
-    static const Value zero = Value::integer(0);
-    static const Value one = Value::integer(1);
-    static const Value two = Value::integer(2);
-    static const Value six = Value::integer(6);
-
-    const Value& eqNo = form.eqNo;
-    const Value& x1 = form.x1;
-    const Value& y1 = form.y1;
-
-    const Value h(kStep);
-    const Value n = (form.x2 - x1) / h;
-
-    const double bound = n.toDouble();
-    if (!std::isfinite(bound))
-        return refused(Refusal::BoundNotFinite);
-    // Passes run for i = 0 .. floor(n): more than kMaxPasses exactly when n reaches it.
-    if (bound >= static_cast<double>(kMaxPasses))
-        return refused(Refusal::TooManyPasses);
-
-    const Value hh = h / two;
-    Value y = y1;
-    plot(picture, x1, y1, kSolutionColour);
-    const Value r = f(eqNo, x1, y1);
-    plot(picture, x1, r, kSlopeColour);
-
     RunReport report;
-    for (Value i = zero; notPast(i, n); i = i + one) {
-        const Value x = x1 + (i * h);
-        const Value k1 = f(eqNo, x, y);
+    double y = y1;
+    for (std::int64_t i = 0; static_cast<double>(i) <= n; ++i) {
+        const double x = abscissa(x1, i);
+        const Stages step = rungeKuttaStep(f, x, y, kStep);
         plot(picture, x, y, kSolutionColour);
-        plot(picture, x, k1, kSlopeColour);
-        if (!isFiniteNumber(x) || !isFiniteNumber(y)) {
+        plot(picture, x, step.k1, kSlopeColour);
+        if (!std::isfinite(x) || !std::isfinite(y)) {
             report.outcome = RunOutcome::Stopped;
-            report.stoppedAt = x.toDouble();
+            report.stoppedAt = x;
             return report;
         }
-        listLine(list, x, y);
+        table.append(y);
         ++report.linesListed;
-
-        const Value k2 = f(eqNo, x + hh, y + (k1 * hh));
-        const Value k3 = f(eqNo, x + hh, y + (k2 * hh));
-        const Value k4 = f(eqNo, x + h, y + (k3 * h));
-        // This grouping is part of the result: regrouping changes last digits.
-        const Value s = k1 + k4;
-        const Value t = k2 + k3;
-        const Value u = two * t;
-        const Value v = s + u;
-        const Value w = h * v;
-        const Value q = w / six;
-        y = y + q;
+        y = step.next;
     }
     return report;
+}
+
+} // namespace
+
+RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
+{
+    // The form's cells are read once; from here on the run is plain doubles,
+    // with an Empty cell read as 0.
+    const int equation = equationNumber(form.eqNo);
+    const double x1 = form.x1.toDouble();
+    const double y1 = form.y1.toDouble();
+    const double x2 = form.x2.toDouble();
+
+    if (!std::isfinite(x1) || !std::isfinite(x2))
+        return refused(Refusal::InputNotFinite);
+    const double n = (x2 - x1) / kStep;
+    // Passes run for i = 0 .. floor(n): more than kMaxPasses exactly when n
+    // reaches it. Finite ends far apart make n infinite: too many as well.
+    if (n >= static_cast<double>(kMaxPasses))
+        return refused(Refusal::TooManyPasses);
+
+    return withRightHandSide(equation, [&](const auto& f) {
+        plot(picture, x1, y1, kSolutionColour);
+        plot(picture, x1, f(x1, y1), kSlopeColour);
+        const auto passes = n < 0 ? 0 : static_cast<std::int64_t>(std::floor(n)) + 1;
+        if (passes > 0)
+            table.beginRun(equation, x1, passes);
+        return run(f, x1, y1, n, picture, table);
+    });
 }
 
 } // namespace rk

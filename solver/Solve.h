@@ -1,6 +1,8 @@
 #pragma once
 // The classical fourth-order Runge-Kutta run at the fixed step 0.05.
 
+#include "solver/ResultsTable.h"
+#include "solver/RungeKuttaStep.h"
 #include "ui/Sinks.h"
 #include "ui/Value.h"
 
@@ -16,8 +18,6 @@ struct FormValues {
     Value x2;   // final abscissa
 };
 
-// The fixed step of every run.
-inline constexpr double kStep = 0.05;
 // A run of more passes than this is refused before it starts.
 inline constexpr std::int64_t kMaxPasses = 1'000'000;
 
@@ -29,22 +29,21 @@ enum class RunOutcome {
 
 enum class Refusal {
     None,
-    BoundNotFinite, // (x2 - x1) / step is infinite or not a number
-    TooManyPasses,  // more than passLimit passes
+    InputNotFinite, // x1 or x2 is infinite
+    TooManyPasses,  // more than kMaxPasses passes, however many more
 };
 
 // What happened, for the window to put into words in the user's language.
 struct RunReport {
     RunOutcome outcome = RunOutcome::Completed;
     std::int64_t linesListed = 0;
-    double stoppedAt = 0;               // Stopped: the x of the pass that left the finite range
-    Refusal refusal = Refusal::None;    // Refused: why
-    std::int64_t passLimit = kMaxPasses;
+    double stoppedAt = 0;            // Stopped: the x of the pass that left the finite range
+    Refusal refusal = Refusal::None; // Refused: why
 };
 
 // Integrates y' = f(x, y), y(x1) = y1 from x1 towards x2. Per pass it plots
 // the solution point in light red and the slope point in light blue, then
-// lists "x    y". Never clears what earlier runs drew or listed.
-RunReport Solve(const FormValues& form, PointSink& picture, LineSink& list);
+// lists x and y. Never clears what earlier runs drew or listed.
+RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table);
 
 } // namespace rk

@@ -1,17 +1,12 @@
 #pragma once
-// The items of a list box, held as one block of text plus offsets.
-//
-// A solution run may append a million lines in one go. Keeping them in one
-// buffer costs a few bytes per line instead of a heap object per row, and
-// the view hears of new rows once per batch, when control returns to the
-// event loop, rather than once per line.
+// The rows of a list box, read from its lines when the view asks for them.
+
+#include "ui/LineSource.h"
 
 #include <QAbstractListModel>
 
 #include <cstddef>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <memory>
 
 namespace rk {
 
@@ -20,24 +15,21 @@ class LineListModel : public QAbstractListModel {
 public:
     explicit LineListModel(QObject* parent = nullptr);
 
-    void append(std::string_view utf8);
+    // Shows `lines` from now on, in place of what was shown before.
+    void setLines(std::unique_ptr<LineSource> lines);
+    LineSource& lines() const { return *lines_; }
+
+    // Tells the view of the lines appended since it last heard: once per
+    // batch, not once per line, so a million lines cost one notice.
+    void publishAppended();
     void clear();
-
-    // Every appended line, whether or not the view has heard of it yet.
-    std::size_t count() const { return starts_.size(); }
-    std::string_view line(std::size_t index) const;
-
-    // Announces the lines appended since the last announcement.
-    void publishPending();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::string text_;
-    std::vector<std::size_t> starts_;
+    std::unique_ptr<LineSource> lines_;
     std::size_t published_ = 0;
-    bool publishQueued_ = false;
 };
 
 } // namespace rk

@@ -16,7 +16,7 @@ class ListRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // The height of every row in a list set in `font`.
+    // The height of every row in a list of this font: its pixel size.
     static int rowHeight(const QFont& font);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

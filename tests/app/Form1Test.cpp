@@ -2,6 +2,7 @@
 
 #include "app/HelpText.h"
 #include "app/ResultsMenus.h"
+#include "app/MessageNumbers.h"
 #include "app/Translations.h"
 #include "equations/Catalogue.h"
 #include "ui/QtText.h"
@@ -280,7 +281,7 @@ TEST_F(Commands, ClickOnTheListSelectsTheEquation)
     clickEquation(2);
     ASSERT_EQ(form.values().eqNo.kind(), Value::Kind::Integer);
     EXPECT_EQ(form.values().eqNo.integerValue(), 3);
-    EXPECT_EQ(form.f(Value(), Value()).integerValue(), 2);
+    EXPECT_EQ(form.f(Value(), Value()).toDouble(), 2.0);
     clickEquation(0);
     EXPECT_EQ(form.values().eqNo.integerValue(), 1);
 }
@@ -626,6 +627,16 @@ TEST_F(Results, PlotLeavesAsShown)
     }
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_TRUE(asked[0].suggested.endsWith("/rungekutta.png"));
+}
+
+TEST(MessageNumbers, GroupedAndShortestInEveryLocale)
+{
+    const std::pair<std::int64_t, const char*> groups[] = {
+        {0, "0"}, {100, "100"}, {-100, "-100"}, {-1000, "-1,000"}, {1'000'000, "1,000,000"}, {-123'456, "-123,456"}};
+    for (const auto& [n, text] : groups)
+        EXPECT_EQ(grouped(n), QString::fromLatin1(text)) << n;
+    EXPECT_EQ(shortest(0.05), "0.05");
+    EXPECT_EQ(shortest(-1e308), "-1e+308");
 }
 
 // The program's messages follow the locale's language; everything else in

@@ -140,8 +140,9 @@ public:
         linesSeen += static_cast<long>(added);
 
         const double x1 = form.values().x1.toDouble();
-        const double n = (form.values().x2.toDouble() - x1) / 0.05;
-        if (!std::isfinite(n) || n >= 1e6) {
+        const double x2 = form.values().x2.toDouble();
+        const double n = (x2 - x1) / 0.05;
+        if (!std::isfinite(x1) || !std::isfinite(x2) || n >= 1e6) {
             EXPECT_EQ(added, 0u) << "a refused run lists nothing";
             EXPECT_TRUE(messaged) << "a refused run says why";
         } else if (n < 0) {
@@ -202,7 +203,7 @@ public:
         if (form.List1->count() < checkedLines)
             checkedLines = 0; // Ready emptied the table
         for (; checkedLines < form.List1->count(); ++checkedLines) {
-            const std::string_view line = form.List1->item(checkedLines);
+            const std::string line = form.List1->item(checkedLines);
             // Values far beyond a plot's range have long integer parts; the shape still holds.
             ASSERT_TRUE(lineShape.match(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()))).hasMatch())
                 << "line " << checkedLines << ": " << line;

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to valFromText and sends what it reads through
-// formatValue and back. Any violation aborts with the offending values.
+// formatFixed and back. Any violation aborts with the offending values.
 
-#include "ui/FormatValue.h"
+#include "ui/FormatFixed.h"
 #include "ui/ValFromText.h"
 
 #include <algorithm>
@@ -40,7 +40,8 @@ bool hasFixedShape(std::string_view text, int decimals)
 
 void checkRoundTrip(double d, const char* pattern, int decimals)
 {
-    const std::string text = rk::formatValue(rk::Value(d), pattern);
+    char buffer[rk::kFormatBufferSize];
+    const std::string text(buffer, rk::formatFixed(d, decimals, buffer));
     if (!hasFixedShape(text, decimals))
         fail("formatted text has the wrong shape", pattern, d, text);
     if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-')

@@ -27,15 +27,19 @@ struct RecordingPicture : PointSink {
     void PSet(float x, float y, Rgb colour) override { points.push_back({x, y, colour}); }
 };
 
-struct RecordingList : LineSink {
+std::vector<std::string> linesOf(const ResultsTable& table)
+{
     std::vector<std::string> lines;
-    void AddItem(std::string_view text) override { lines.emplace_back(text); }
-};
+    for (std::size_t i = 0; i < table.count(); ++i)
+        lines.push_back(table.line(i));
+    return lines;
+}
 
 struct Outcome {
     RecordingPicture picture;
-    RecordingList list;
+    ResultsTable table;
     RunReport report;
+    std::vector<std::string> lines() const { return linesOf(table); }
 };
 
 FormValues form(Value eqNo, Value x1, Value y1, Value x2) { return {eqNo, x1, y1, x2}; }
@@ -47,7 +51,7 @@ FormValues form(int eq, double x1, double y1, double x2)
 Outcome solve(const FormValues& values)
 {
     Outcome run;
-    run.report = Solve(values, run.picture, run.list);
+    run.report = Solve(values, run.picture, run.table);
     return run;
 }
 
@@ -104,7 +108,7 @@ TEST_P(WorkedTables, LinesDigitForDigit)
     const WorkedRun& w = GetParam();
     const Outcome run = solve(form(w.eq, 0, 1, w.x2));
     EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
-    EXPECT_EQ(run.list.lines, w.lines);
+    EXPECT_EQ(run.lines(), w.lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(FromStartOne, WorkedTables, ::testing::Values(
@@ -134,7 +138,7 @@ TEST_P(AgainstPlainDoubles, SameLinesAndPointsInOrder)
     const Reference want = reference(c.eq, c.x1, c.y1, c.x2);
     EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
     EXPECT_EQ(run.report.linesListed, static_cast<std::int64_t>(want.lines.size()));
-    EXPECT_EQ(run.list.lines, want.lines);
+    EXPECT_EQ(run.lines(), want.lines);
     EXPECT_EQ(run.picture.points, want.points);
 }
 
@@ -155,10 +159,10 @@ TEST_P(PassCount, LinesPerRun)
 {
     const CountCase& c = GetParam();
     const Outcome run = solve(form(2, c.x1, 0, c.x2));
-    ASSERT_EQ(run.list.lines.size(), c.lines);
+    ASSERT_EQ(run.lines().size(), c.lines);
     EXPECT_EQ(run.picture.points.size(), 2 + 2 * c.lines);
     if (c.last) {
-        EXPECT_EQ(run.list.lines.back(), c.last);
+        EXPECT_EQ(run.lines().back(), c.last);
     }
 }
 
@@ -174,8 +178,13 @@ TEST(Solve, BackwardRunDrawsOnlyTheStartPoints)
 {
     const Outcome run = solve(form(1, 1, 2, 0.5));
     EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
-    EXPECT_TRUE(run.list.lines.empty());
+    EXPECT_TRUE(run.lines().empty());
     EXPECT_EQ(run.picture.points, (std::vector<Point>{{1, 2, kRed}, {1, -2, kBlue}}));
+    // However far back: the difference overflows, and it is still no pass.
+    const Outcome far = solve(form(1, 1e30, 2, -1.7e308));
+    EXPECT_EQ(far.report.outcome, RunOutcome::Completed);
+    EXPECT_TRUE(far.lines().empty());
+    EXPECT_EQ(far.picture.points.size(), 2u);
 }
 
 TEST(Solve, StartPointsRepeatedByFirstPass)
@@ -189,7 +198,7 @@ TEST(Solve, StartPointsRepeatedByFirstPass)
 TEST(Solve, NoEquationSelectedKeepsY)
 {
     const Outcome run = solve(form(Value(), Value(0.0), Value(1.25), Value(0.2)));
-    EXPECT_EQ(run.list.lines,
+    EXPECT_EQ(run.lines(),
               (std::vector<std::string>{"0.00    1.25000", "0.05    1.25000", "0.10    1.25000",
                                         "0.15    1.25000", "0.20    1.25000"}));
     for (std::size_t k = 1; k < run.picture.points.size(); k += 2)
@@ -200,7 +209,7 @@ TEST(Solve, UnsetStartValuesActAsZero)
 {
     // x1 and y1 never confirmed: x = i * h and y starts as 0.
     const Outcome run = solve(form(Value::integer(3), Value(), Value(), Value(0.1)));
-    EXPECT_EQ(run.list.lines,
+    EXPECT_EQ(run.lines(),
               (std::vector<std::string>{"0.00    0.00000", "0.05    0.10000", "0.10    0.20000"}));
     EXPECT_EQ(run.picture.points.front(), (Point{0, 0, kRed}));
 }
@@ -208,18 +217,25 @@ TEST(Solve, UnsetStartValuesActAsZero)
 TEST(Solve, NothingSetAtAllListsOneLine)
 {
     const Outcome run = solve(FormValues{});
-    EXPECT_EQ(run.list.lines, std::vector<std::string>{"0.00    0.00000"});
+    EXPECT_EQ(run.lines(), std::vector<std::string>{"0.00    0.00000"});
 }
 
 TEST(Solve, SecondRunAppendsBelowTheFirst)
 {
     RecordingPicture picture;
-    RecordingList list;
-    Solve(form(1, 0, 1, 0.05), picture, list);
-    Solve(form(3, 0, 1, 0.05), picture, list);
-    EXPECT_EQ(list.lines, (std::vector<std::string>{"0.00    1.00000", "0.05    0.95123",
-                                                    "0.00    1.00000", "0.05    1.10000"}));
-    EXPECT_EQ(picture.points.size(), 2u * (2 + 2 * 2));
+    ResultsTable table;
+    Solve(form(1, 0, 1, 0.05), picture, table);
+    Solve(form(2, 1, 1, 0.5), picture, table); // backward: lists nothing
+    Solve(form(3, 0.5, 1, 0.55), picture, table);
+    EXPECT_EQ(linesOf(table), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95123",
+                                                       "0.50    1.00000", "0.55    1.10000"}));
+    EXPECT_EQ(table.row(1).equation, 1);
+    EXPECT_EQ(table.row(2).equation, 3);
+    EXPECT_EQ(table.row(3).pass, 1);
+    EXPECT_EQ(table.row(3).x, 0.5 + 1 * 0.05);
+    EXPECT_EQ(picture.points.size(), 2u * (2 + 2 * 2) + 2);
+    table.clear();
+    EXPECT_EQ(table.count(), 0u);
 }
 
 // A point single precision cannot hold is left out, and the run goes on.
@@ -227,8 +243,8 @@ TEST(Solve, PointsBeyondSingleRangeAreSkipped)
 {
     const Outcome run = solve(form(3, 0, 1e39, 0.1));
     EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
-    ASSERT_EQ(run.list.lines.size(), 3u);
-    EXPECT_EQ(run.list.lines[0], "0.00    999999999999999939709166371603178586112.00000");
+    ASSERT_EQ(run.lines().size(), 3u);
+    EXPECT_EQ(run.lines()[0], "0.00    999999999999999939709166371603178586112.00000");
     for (const Point& p : run.picture.points)
         EXPECT_EQ(p.colour, kBlue) << "no solution point can be drawn at 1e39";
     EXPECT_EQ(run.picture.points.size(), 4u);
@@ -239,7 +255,7 @@ TEST(Solve, OverflowStopsBeforeListingThatPass)
     // k1 + k4 overflows in the first update, so y is infinite at x = 0.05.
     const Outcome run = solve(form(1, 0, -1.7e308, 1));
     EXPECT_EQ(run.report.outcome, RunOutcome::Stopped);
-    EXPECT_EQ(run.list.lines.size(), 1u);
+    EXPECT_EQ(run.lines().size(), 1u);
     EXPECT_EQ(run.report.linesListed, 1);
     EXPECT_EQ(run.report.stoppedAt, 0.05);
     EXPECT_EQ(run.report.refusal, Refusal::None);
@@ -249,7 +265,7 @@ TEST(Solve, InfiniteStartOrdinateStopsAtOnce)
 {
     const Outcome run = solve(form(6, 0.3, std::numeric_limits<double>::infinity(), 1));
     EXPECT_EQ(run.report.outcome, RunOutcome::Stopped);
-    EXPECT_TRUE(run.list.lines.empty());
+    EXPECT_TRUE(run.lines().empty());
     EXPECT_EQ(run.report.stoppedAt, 0.3);
 }
 
@@ -265,10 +281,9 @@ TEST_P(RefusedRuns, NothingDrawnOrListed)
     const Outcome run = solve(form(1, GetParam().x1, 1, GetParam().x2));
     EXPECT_EQ(run.report.outcome, RunOutcome::Refused);
     EXPECT_TRUE(run.picture.points.empty());
-    EXPECT_TRUE(run.list.lines.empty());
+    EXPECT_TRUE(run.lines().empty());
     EXPECT_EQ(run.report.linesListed, 0);
     EXPECT_EQ(run.report.refusal, GetParam().why);
-    EXPECT_EQ(run.report.passLimit, 1'000'000);
 }
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -276,31 +291,23 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 INSTANTIATE_TEST_SUITE_P(Limits, RefusedRuns, ::testing::Values(
     RefusedCase{0, 50000, Refusal::TooManyPasses}, // n = 1,000,000: one pass too many
     RefusedCase{0, 1e12, Refusal::TooManyPasses},
-    RefusedCase{0, kInf, Refusal::BoundNotFinite},
-    RefusedCase{-kInf, 0, Refusal::BoundNotFinite},
-    RefusedCase{kInf, kInf, Refusal::BoundNotFinite},   // NaN bound
-    RefusedCase{-1e308, 1e308, Refusal::BoundNotFinite} // the difference overflows
+    RefusedCase{0, kInf, Refusal::InputNotFinite},
+    RefusedCase{-kInf, 0, Refusal::InputNotFinite},
+    RefusedCase{kInf, kInf, Refusal::InputNotFinite},
+    RefusedCase{-1e308, 1e308, Refusal::TooManyPasses} // finite ends; only the difference overflows
 ));
 
 TEST(Solve, LargestAllowedRunCompletes)
 {
-    struct CountingList : LineSink {
-        std::int64_t count = 0;
-        std::string last;
-        void AddItem(std::string_view text) override
-        {
-            ++count;
-            last = text;
-        }
-    } list;
+    ResultsTable table;
     struct NullPicture : PointSink {
         void PSet(float, float, Rgb) override {}
     } picture;
-    // n = 999999.7999999999: passes 0 .. 999999, the counter widening past 32767.
-    const RunReport report = Solve(form(Value(), Value(0.0), Value(1.0), Value(49999.99)), picture, list);
+    // n = 999999.7999999999: passes 0 .. 999999.
+    const RunReport report = Solve(form(Value(), Value(0.0), Value(1.0), Value(49999.99)), picture, table);
     EXPECT_EQ(report.outcome, RunOutcome::Completed);
-    EXPECT_EQ(list.count, 1'000'000);
-    EXPECT_EQ(list.last, "49999.95    1.00000");
+    EXPECT_EQ(table.count(), 1'000'000u);
+    EXPECT_EQ(table.line(999'999), "49999.95    1.00000");
 }
 
 } // namespace

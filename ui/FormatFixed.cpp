@@ -1,4 +1,4 @@
-#include "ui/FormatValue.h"
+#include "ui/FormatFixed.h"
 
 #include <algorithm>
 #include <charconv>
@@ -65,24 +65,6 @@ std::size_t formatFixed(double d, int decimals, char* out)
         --length;
     }
     return length;
-}
-
-int decimalsOfPattern(std::string_view pattern)
-{
-    const auto point = pattern.find('.');
-    if (point == std::string_view::npos)
-        return 0;
-    const auto tail = pattern.substr(point + 1);
-    return static_cast<int>(std::count(tail.begin(), tail.end(), '0'));
-}
-
-std::string formatValue(const Value& v, std::string_view pattern)
-{
-    if (v.kind() == Value::Kind::String)
-        return v.stringValue();
-    char buffer[kFormatBufferSize];
-    const std::size_t length = formatFixed(v.toDouble(), decimalsOfPattern(pattern), buffer);
-    return std::string(buffer, length);
 }
 
 } // namespace rk

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "ui/Value.h"
-
 #include <cstddef>
-#include <string>
-#include <string_view>
 
 namespace rk {
 
@@ -19,12 +15,5 @@ inline constexpr std::size_t kFormatBufferSize = 1 + 309 + 1 + kMaxDecimals + 1;
 // exact binary value, exact ties away from zero. A result that reads as zero
 // has no minus sign. Returns the number of characters written.
 std::size_t formatFixed(double d, int decimals, char* out);
-
-// The number of decimals a pattern such as "0.00" or "0.00000" asks for.
-int decimalsOfPattern(std::string_view pattern);
-
-// A Value as text in a pattern such as "0.00" or "0.00000". Empty formats
-// as 0; a String is returned as it is.
-std::string formatValue(const Value& v, std::string_view pattern);
 
 } // namespace rk

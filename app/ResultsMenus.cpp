@@ -46,6 +46,7 @@ bool opensMenu(const QKeyEvent& key)
 ResultsMenus::ResultsMenus(ListBox& table, PictureBox& plot, QWidget* window)
     : QObject(window),
       table_(table),
+      tableViewport_(table.viewport()),
       plot_(plot),
       window_(window),
       // Owned by the control they belong to, so the window keeps its own
@@ -73,7 +74,7 @@ ResultsMenus::ResultsMenus(ListBox& table, PictureBox& plot, QWidget* window)
     connect(copyImage_, &QAction::triggered, this, &ResultsMenus::copyImage);
     connect(saveImage_, &QAction::triggered, this, &ResultsMenus::saveImage);
 
-    for (QObject* watched : {static_cast<QObject*>(&table_), static_cast<QObject*>(table_.viewport()),
+    for (QObject* watched : {static_cast<QObject*>(&table_), static_cast<QObject*>(tableViewport_),
                              static_cast<QObject*>(&plot_)})
         watched->installEventFilter(this);
 }
@@ -92,8 +93,13 @@ std::unique_ptr<QFileDialog> ResultsMenus::saveDialog(QWidget* parent, const Sav
 
 bool ResultsMenus::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool onTable = watched == &table_ || watched == table_.viewport();
-    if (event->type() == QEvent::ContextMenu) {
+    // Only pointers are compared until the event is known to matter: the
+    // controls also report events while they are being destroyed.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ContextMenu && type != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const bool onTable = watched == &table_ || watched == tableViewport_;
+    if (type == QEvent::ContextMenu) {
         const auto* request = static_cast<QContextMenuEvent*>(event);
         const bool byKey = request->reason() == QContextMenuEvent::Keyboard;
         if (onTable)
@@ -102,21 +108,19 @@ bool ResultsMenus::eventFilter(QObject* watched, QEvent* event)
             openPlotMenu(byKey ? plotKeyboardPoint() : request->globalPos());
         return true;
     }
-    if (event->type() == QEvent::KeyPress && watched != table_.viewport()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (opensMenu(*key)) {
-            if (onTable)
-                openTableMenu(tableKeyboardPoint());
-            else
-                openPlotMenu(plotKeyboardPoint());
-            return true;
-        }
-        if (onTable && key->matches(QKeySequence::Copy)) {
-            // The list would copy its current row, selected or not.
-            if (table_.ListIndex() >= 0)
-                copyLine();
-            return true;
-        }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched != tableViewport_ && opensMenu(*key)) {
+        if (onTable)
+            openTableMenu(tableKeyboardPoint());
+        else
+            openPlotMenu(plotKeyboardPoint());
+        return true;
+    }
+    if (watched == &table_ && key->matches(QKeySequence::Copy)) {
+        // The list would copy its current row, selected or not.
+        if (table_.ListIndex() >= 0)
+            copyLine();
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }

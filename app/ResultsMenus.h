@@ -60,6 +60,7 @@ private:
     void save(const SaveRequest& request, const ContentWriter& write);
 
     ListBox& table_;
+    QWidget* tableViewport_;
     PictureBox& plot_;
     QWidget* window_;
     QMenu* tableMenu_;

@@ -87,11 +87,13 @@ screenshot: build
 	cd $(BUILD) && RK_SCREENSHOT="$(CURDIR)/docs/window.png" ctest -R '^end_to_end$$' --output-on-failure
 
 # The run against its floor, the peak memory of a long run in the real window,
-# and the start-up against a bare window; both start an Xvfb of their own.
+# copying and saving a million-line table, and the start-up against a bare
+# window; the peak and the start-up each start an Xvfb of their own.
 bench: deps
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve bench_startup bare_window rungekutta
+	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve bench_export bench_startup bare_window rungekutta
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_solve
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_export
 	./$(BUILD)-release/bench/bench_startup ./$(BUILD)-release/bench/bare_window ./$(BUILD)-release/rungekutta 10
 
 clean:

@@ -2,6 +2,7 @@
 
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
+#include "app/ResultsMenus.h"
 #include "app/MessageNumbers.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
@@ -129,6 +130,7 @@ Form1::Form1()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     // Owned by the window, like the controls it watches.
     new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
+    new ResultsMenus(*List1, *Picture1, this);
 }
 
 QWidget* Form1::createControl(const ControlDesign& design)

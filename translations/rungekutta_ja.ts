@@ -52,4 +52,47 @@
         <translation>終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
     </message>
 </context>
+<context>
+    <name>rk::ResultsMenus</name>
+    <message>
+        <source>Copy line</source>
+        <translation>行をコピー</translation>
+    </message>
+    <message>
+        <source>Copy table</source>
+        <translation>表をコピー</translation>
+    </message>
+    <message>
+        <source>Save table as CSV…</source>
+        <translation>表を CSV で保存…</translation>
+    </message>
+    <message>
+        <source>Copy image</source>
+        <translation>画像をコピー</translation>
+    </message>
+    <message>
+        <source>Save image as PNG…</source>
+        <translation>画像を PNG で保存…</translation>
+    </message>
+    <message>
+        <source>Save table as CSV</source>
+        <translation>表を CSV で保存</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save image as PNG</source>
+        <translation>画像を PNG で保存</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be saved: %2.</source>
+        <translation>ファイル %1 を保存できませんでした（%2）。</translation>
+    </message>
+</context>
 </TS>

@@ -189,6 +189,12 @@ void PictureBox::Print(const QString& text)
     changed();
 }
 
+QImage PictureBox::shownImage()
+{
+    // Rendered as a repaint renders it; no alpha, as nothing is see-through.
+    return grab(contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 void PictureBox::changed()
 {
     // Thousands of points may be set in one run: ask for one repaint only.

@@ -45,6 +45,9 @@ public:
 
     // The interior as drawn, at device resolution.
     const QImage& image() const { return image_; }
+    // The interior as shown, with the widgets laid over the drawing (the
+    // legend), at the device pixel ratio.
+    QImage shownImage();
     // The logical interior pixel that a user coordinate falls on (it may lie
     // outside the interior).
     QPoint pixelOf(double x, double y) const;

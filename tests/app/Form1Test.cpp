@@ -1,12 +1,20 @@
 #include "tests/app/FormFixture.h"
 
 #include "app/HelpText.h"
+#include "app/ResultsMenus.h"
 #include "app/MessageNumbers.h"
 #include "app/Translations.h"
 #include "equations/Catalogue.h"
 #include "ui/QtText.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -22,6 +30,11 @@
 #include <QWhatsThis>
 
 #include <cmath>
+
+#include <sys/mount.h>
+
+// Readable failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace rk {
 namespace {
@@ -249,6 +262,15 @@ TEST_F(StartUp, ListsShowWholeRowsOfWholeGlyphs)
         }
         EXPECT_EQ(whole, c.wholeRows);
         EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+
+        // Below the last whole row, down to the frame, no ink of the next row:
+        // only the list's background.
+        const QRect rows = list->viewport()->geometry();
+        const int below = rows.top() + c.wholeRows * list->font().pixelSize();
+        const QRect strip(rows.left(), below, rows.width(), list->contentsRect().bottom() + 1 - below);
+        QImage background(QSize(rows.width(), 2), QImage::Format_RGB32);
+        background.fill(list->palette().color(QPalette::Base));
+        EXPECT_EQ(list->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(strip), background);
     }
 }
 
@@ -381,6 +403,186 @@ TEST_F(Runs, WholeRunThroughTheKeyboard)
     EXPECT_EQ(form.List1->model()->rowCount(), 5);
     EXPECT_EQ(focusName(), "Text2");
     EXPECT_EQ(form.findChild<QMessageBox*>(), nullptr);
+}
+
+// Results leave the window through the context menus of the table and the plot.
+enum class Way { RightButton, MenuKey, ShiftF10 };
+
+QMenu* openMenu(QWidget* target, Way way, QPoint at = QPoint(30, 8))
+{
+    target->setFocus();
+    if (way == Way::RightButton) {
+        // What the platform makes of a click of the right button.
+        auto* list = qobject_cast<QAbstractScrollArea*>(target);
+        QWidget* under = list ? list->viewport() : target;
+        QTest::mouseClick(under, Qt::RightButton, {}, at);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, under->mapToGlobal(at));
+        QApplication::sendEvent(under, &click);
+    } else {
+        QTest::keyClick(target, way == Way::MenuKey ? Qt::Key_Menu : Qt::Key_F10,
+                        way == Way::MenuKey ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+    QApplication::processEvents();
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// The entries as a person reads them; "-" marks a disabled one.
+QStringList entries(const QMenu* menu)
+{
+    QStringList seen;
+    for (const QAction* action : menu ? menu->actions() : QList<QAction*>())
+        seen << (action->isEnabled() ? "" : "-") + action->text();
+    return seen;
+}
+
+// Picks an entry with the arrow keys and Enter.
+void choose(QMenu* menu, const QString& entry)
+{
+    ASSERT_NE(menu, nullptr);
+    for (int step = 0; step < 4 && (!menu->activeAction() || menu->activeAction()->text() != entry); ++step)
+        QTest::keyClick(menu, Qt::Key_Down);
+    ASSERT_EQ(menu->activeAction() ? menu->activeAction()->text() : QString(), entry);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+class Results : public FormFixture {
+protected:
+    Results()
+    {
+        form.findChild<ResultsMenus*>()->setPathChooser([this](QWidget*, const ResultsMenus::SaveRequest& request) {
+            suggested << request.suggested;
+            return chosen;
+        });
+    }
+
+    void run(const char* x1, const char* x2)
+    {
+        clickEquation(0);
+        form.Command1->click();
+        for (const char* text : {x1, "1", x2})
+            typeAndEnter(text);
+    }
+
+    QString chosen;
+    QStringList suggested;
+    QTemporaryDir folder;
+};
+
+TEST_F(Results, CopiesTheTableAndTheSelectedLine)
+{
+    QMenu* menu = openMenu(form.List1, Way::ShiftF10);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "-Copy table", "-Save table as CSV…"}));
+    QTest::keyClick(menu, Qt::Key_Escape);
+
+    run("0", "0.1");
+    form.Text2->clear();
+    typeAndEnter("0.05"); // a second block, appended
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText("before");
+    QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "before") << "no line is selected";
+    menu = openMenu(form.List1, Way::MenuKey);
+    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…"}));
+    choose(menu, "Copy table");
+    EXPECT_EQ(clipboard->text(), "x\ty\n0.00\t1.00000\n0.05\t0.95123\n0.10\t0.90484\n0.00\t1.00000\n0.05\t0.95123\n");
+
+    const QRect second = form.List1->visualRect(form.List1->model()->index(1, 0));
+    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "0.05    0.95123");
+    // The right button selects the line under it.
+    const QRect fourth = form.List1->visualRect(form.List1->model()->index(3, 0));
+    choose(openMenu(form.List1, Way::RightButton, fourth.center()), "Copy line");
+    EXPECT_EQ(clipboard->text(), "0.00    1.00000");
+}
+
+TEST_F(Results, SavesTheTableAsCsv)
+{
+    run("-0.1", "0.05");
+    chosen = folder.filePath("table.csv");
+    choose(openMenu(form.List1, Way::ShiftF10), "Save table as CSV…");
+    QFile saved(chosen);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "x,y\n-0.10,1.00000\n-0.05,0.95123\n0.00,0.90484\n0.05,0.86071\n");
+    // The dialog that asks by default asks again before it overwrites.
+    EXPECT_TRUE(suggested.size() == 1 && suggested[0].endsWith("/rungekutta.csv"));
+    EXPECT_FALSE(ResultsMenus::saveDialog(&form, {})->testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+struct FailedSaveCase {
+    const char* disk;    // a tmpfs of this size over the folder, or none
+    const char* earlier; // what a file at the chosen path holds before
+    const char* name;
+    const char* reason;
+};
+
+TEST_F(Results, FailedSaveSaysWhyAndChangesNothing)
+{
+    // About 5,600 bytes: more than the small disk takes, less than one write
+    // buffer, so the write fails only when the file is flushed.
+    run("0", "20");
+    const std::vector<std::string> table = listed();
+    const FailedSaveCase cases[] = {
+        {"size=4k", "", "table.csv", "No space left on device"},
+        {"size=8k", "earlier\n", "table.csv", "No space left on device"},
+        {nullptr, "", "plain/table.csv", "Not a directory"}, // root may write anywhere else
+    };
+    for (const FailedSaveCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir scratch;
+        if (c.disk && ::mount("tmpfs", scratch.path().toLocal8Bit().constData(), "tmpfs", 0, c.disk) != 0) {
+            EXPECT_EQ(std::getenv("CI"), nullptr) << "mounting a tmpfs needs root with CAP_SYS_ADMIN";
+            std::fprintf(stderr, "skipped: no tmpfs could be mounted (not root?)\n");
+            continue;
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (c.disk)
+                ::umount2(scratch.path().toLocal8Bit().constData(), MNT_DETACH);
+        });
+        chosen = scratch.filePath(c.name);
+        QFile earlier(c.disk ? chosen : scratch.filePath("plain"));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write(c.earlier);
+        earlier.close();
+        const QStringList before = QDir(scratch.path()).entryList(QDir::Files);
+        choose(openMenu(form.List1, Way::MenuKey), "Save table as CSV…");
+        auto* box = form.findChild<QMessageBox*>("SaveMessage");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), QString("The file %1 could not be saved: %2.").arg(chosen, c.reason));
+        box->accept();
+        QApplication::processEvents();
+        reactivate();
+        // No temporary file left behind, and an earlier file whole.
+        EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files), before);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), c.earlier);
+        EXPECT_EQ(listed(), table);
+    }
+}
+
+TEST_F(Results, PlotLeavesAsShown)
+{
+    run("0", "2");
+    const QRect inside = form.Picture1->contentsRect();
+    const QImage shown = form.Picture1->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), QSize(501, 501));
+    chosen = folder.filePath("plot.png");
+    const std::pair<const char*, Way> cases[] = {{"Copy image", Way::ShiftF10}, {"Save image as PNG…", Way::RightButton}};
+    for (const auto& [entry, way] : cases) {
+        SCOPED_TRACE(entry);
+        QMenu* menu = openMenu(form.Picture1, way);
+        EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…"}));
+        choose(menu, entry);
+        const QImage taken = (way == Way::ShiftF10 ? QGuiApplication::clipboard()->image() : QImage(chosen, "png"))
+                                 .convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(taken, shown);
+        // The legend, a control laid over the plot, is part of it.
+        EXPECT_EQ(taken.copy(form.Label4->geometry().translated(-inside.topLeft())),
+                  form.Label4->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+    EXPECT_TRUE(suggested.size() == 1 && suggested[0].endsWith("/rungekutta.png"));
 }
 
 TEST(MessageNumbers, GroupedAndShortestInEveryLocale)

@@ -41,6 +41,8 @@ TEST(HighDpi, ShownWithoutBlurredEdges)
     QApplication::processEvents();
     const QImage shown = box.grab(box.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(1002, 1002));
+    // What leaves the window as an image has the screen's resolution too.
+    EXPECT_EQ(box.shownImage(), shown);
     // Scaling would blend the line colours into the background: only the
     // colours drawn may appear.
     std::set<QRgb> colours;

@@ -1,0 +1,76 @@
+#pragma once
+// Context menus that take the results out of the window: the table to the
+// clipboard or into a CSV file, the plot to the clipboard or into a PNG file.
+// They open with the right mouse button, the Menu key or Shift+F10; Ctrl+C
+// in the table copies the selected line.
+
+#include "ui/SafeSave.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QFileDialog;
+class QMenu;
+class QWidget;
+
+namespace rk {
+
+class ListBox;
+class PictureBox;
+
+class ResultsMenus : public QObject {
+    Q_OBJECT
+public:
+    struct SaveRequest {
+        QString caption;
+        QString suggested; // a whole path
+        QString filter;
+        QString suffix; // added when the chosen name has none
+    };
+    // Asks where to save; an empty path means the user cancelled.
+    using PathChooser = std::function<QString(QWidget* parent, const SaveRequest& request)>;
+
+    ResultsMenus(ListBox& table, PictureBox& plot, QWidget* window);
+
+    // By default a file dialog asks.
+    void setPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
+
+    // The dialog that asks by default: it asks again before it overwrites.
+    static std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const SaveRequest& request);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void openTableMenu(QPoint global);
+    void openPlotMenu(QPoint global);
+    QPoint tableKeyboardPoint() const;
+    QPoint plotKeyboardPoint() const;
+
+    void copyLine();
+    void copyTable();
+    void saveTable();
+    void copyImage();
+    void saveImage();
+    void save(const SaveRequest& request, const ContentWriter& write);
+
+    ListBox& table_;
+    QWidget* tableViewport_;
+    PictureBox& plot_;
+    QWidget* window_;
+    QMenu* tableMenu_;
+    QMenu* plotMenu_;
+    QAction* copyLine_;
+    QAction* copyTable_;
+    QAction* saveTable_;
+    QAction* copyImage_;
+    QAction* saveImage_;
+    PathChooser choosePath_;
+};
+
+} // namespace rk

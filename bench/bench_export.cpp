@@ -1,0 +1,129 @@
+// How fast a 1,000,000-line table leaves the window:
+//   CopyTable - the clipboard text built and handed to the clipboard
+//   SaveCsv   - the CSV streamed into a file that replaces the old one
+// Then the memory that a copy holds, and what is left of it once the
+// clipboard holds something else.
+
+#include "solver/Solve.h"
+#include "ui/ListBox.h"
+#include "ui/SafeSave.h"
+#include "ui/TableExport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace rk;
+
+constexpr long kLines = 1'000'000;
+
+struct NoPicture : PointSink {
+    void PSet(float, float, Rgb) override {}
+};
+
+// The table of a 1,000,000-pass run of equation 6, as the window lists it.
+ListBox& bigTable()
+{
+    static ListBox* table = [] {
+        auto* list = new ListBox;
+        auto owned = std::make_unique<ResultsTable>();
+        ResultsTable& lines = *owned;
+        list->setLines(std::move(owned));
+        NoPicture picture;
+        const FormValues values{Value::integer(6), Value(0.0), Value(1.0), Value((kLines - 1) * 0.05 + 0.01)};
+        Solve(values, picture, lines);
+        list->linesAppended();
+        QApplication::processEvents();
+        return list;
+    }();
+    return *table;
+}
+
+void BM_CopyTable(benchmark::State& state)
+{
+    ListBox& table = bigTable();
+    for (auto _ : state) {
+        QGuiApplication::clipboard()->setText(tableText(table));
+        state.PauseTiming();
+        QGuiApplication::clipboard()->setText(QString());
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(table.count()));
+}
+
+void BM_SaveCsv(benchmark::State& state)
+{
+    ListBox& table = bigTable();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("table.csv");
+    for (auto _ : state) {
+        QString reason;
+        if (!saveWhole(path, [&](QIODevice& device) { return writeTableCsv(table, device); }, reason))
+            state.SkipWithError(reason.toStdString().c_str());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(table.count()));
+    state.counters["MB"] = static_cast<double>(QFile(path).size()) / 1e6;
+}
+
+// Fastest of several repetitions: the figure least disturbed on a shared machine.
+void configure(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)->Repetitions(5);
+    b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    b->ReportAggregatesOnly(true);
+}
+
+BENCHMARK(BM_CopyTable)->Apply(configure);
+BENCHMARK(BM_SaveCsv)->Apply(configure);
+
+double residentMegabytes()
+{
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+std::string processor()
+{
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    for (std::string line; std::getline(cpuinfo, line);)
+        if (line.rfind("model name", 0) == 0)
+            return line.substr(line.find(':') + 2);
+    return "unknown";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    std::printf("processor: %s, %ld online\n", processor().c_str(), sysconf(_SC_NPROCESSORS_ONLN));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    ListBox& table = bigTable();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QString());
+    const double before = residentMegabytes();
+    clipboard->setText(tableText(table));
+    const double copied = residentMegabytes();
+    clipboard->setText(QStringLiteral("something else"));
+    const double replaced = residentMegabytes();
+    std::printf("\nresident memory, %zu lines: %.1f MB before the copy, %.1f MB with the table on the clipboard, "
+                "%.1f MB once the clipboard holds something else (goal: back to %.1f MB)\n",
+                table.count(), before, copied, replaced, before);
+    return 0;
+}

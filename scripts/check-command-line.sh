@@ -18,7 +18,7 @@ problems=0
 # Status 124: the window came up and waited until the timeout.
 while IFS='|' read -r args want_status want_line; do
   # shellcheck disable=SC2086
-  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout -k 2 5 "$program" $args >"$out" 2>/dev/null
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout -k 2 3 "$program" $args >"$out" 2>/dev/null
   status=$?
   want_line=${want_line//@VERSION@/${version//./\\.}}
   if [ "$status" -ne "$want_status" ] || { [ -n "$want_line" ] && ! grep -qxE -- "$want_line" "$out"; }; then

@@ -4,20 +4,22 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+VERSION    := $(shell sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p' debian/changelog)
 
-.PHONY: all deps configure build run test test-plain test-sanitized screenshot bench clean
+.PHONY: all deps deps-run deps-package deps-test build build-tests run test test-plain test-sanitized test-locale screenshot bench clean
 
 all: build
 
-deps:
-	@bash scripts/install-deps.sh
+# One list for each purpose (scripts/install-deps.sh): building and running,
+# building the Debian package, and testing, which adds the test tools.
+deps: deps-test
+deps-run deps-package deps-test: deps-%:
+	@bash scripts/install-deps.sh $*
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-
-configure: $(BUILD)/CMakeCache.txt
-
-build: deps configure
+# The first configuration leaves the tests out, so `make run` needs none of
+# the test frameworks; `make test` turns them on in the same folder.
+build: deps-run
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -25,13 +27,24 @@ run: build
 
 test: test-plain test-sanitized test-fuzz test-package
 
-test-plain: build
+build-tests: deps-test
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+test-plain: build-tests
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The plain suite once more under a German locale (decimal comma, other
+# collation), made here if the machine lacks it; needs root for that.
+test-locale: build-tests
+	locale -a | grep -qx 'de_DE\.utf8' || \
+	  $(if $(filter 0,$(shell id -u)),,sudo) localedef -i de_DE -f UTF-8 de_DE.UTF-8
+	cd $(BUILD) && LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 # AddressSanitizer with LeakSanitizer, and UndefinedBehaviorSanitizer; no
 # suppressions: the program, Qt's offscreen and X11 back-ends included, leak
 # nothing at exit.
-test-sanitized: deps
+test-sanitized: deps-test
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRK_SANITIZE=ON -DRK_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
@@ -45,7 +58,7 @@ test-sanitized: deps
 .PHONY: test-fuzz fuzz clean-fuzz
 test-fuzz: FUZZ_ARGS = -runs=200000 -seed=1
 fuzz: FUZZ_ARGS = -max_total_time=600
-test-fuzz fuzz: deps
+test-fuzz fuzz: deps-test
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DRK_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	rm -rf $(FUZZ_BUILD)/corpus && cp -r tests/fuzz/corpus $(FUZZ_BUILD)/corpus
@@ -56,40 +69,51 @@ clean: clean-fuzz
 clean-fuzz:
 	rm -rf $(FUZZ_BUILD)
 
-# The Debian package: a Release build of the program alone (cpack would
-# otherwise build every test first), then a look inside the .deb.
+# The Debian source package and binary packages, built by dpkg-buildpackage
+# from a copy of the work tree in $(PACKAGE_BUILD)/rungekutta-$(VERSION)/; the
+# .dsc, .tar.xz, .debs and .changes land in $(PACKAGE_BUILD)/. Built again
+# only when a file of the work tree changed.
 PACKAGE_BUILD ?= build-package
+PACKAGE_CHANGES = $(PACKAGE_BUILD)/rungekutta_$(VERSION)_$(shell dpkg --print-architecture 2>/dev/null || echo unknown).changes
+PACKAGE_SOURCES := $(wildcard $(shell git ls-files --cached --others --exclude-standard 2>/dev/null))
 .PHONY: package test-package clean-package
-package: deps
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DRK_BUILD_BENCH=OFF \
-	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rungekutta
-	rm -f $(PACKAGE_BUILD)/rungekutta_*.deb
-	cd $(PACKAGE_BUILD) && cpack -G DEB
+package: $(PACKAGE_CHANGES)
+$(PACKAGE_CHANGES): $(PACKAGE_SOURCES) | deps-package
+	JOBS=$(JOBS) bash scripts/build-package.sh $(PACKAGE_BUILD)
 
-test-package: package
+test-package: package | deps-test
 	bash scripts/check-package.sh $(PACKAGE_BUILD)
 
 clean: clean-package
 clean-package:
 	rm -rf $(PACKAGE_BUILD)
 
+# The package build compared bit for bit with a second one, in another folder.
+REPRO_BUILD ?= build-reproducible
+.PHONY: test-reproducible clean-reproducible
+test-reproducible: package | deps-test
+	JOBS=$(JOBS) bash scripts/test-reproducible.sh $(PACKAGE_BUILD) $(REPRO_BUILD)
+
+clean: clean-reproducible
+clean-reproducible:
+	rm -rf $(REPRO_BUILD)
+
 # The long random-use run; a fresh seed each time, printed for replay with
 # RK_RANDOM_SEED=<seed>.
 .PHONY: soak
-soak: build
+soak: build-tests
 	QT_QPA_PLATFORM=offscreen RK_RANDOM_ACTIONS=20000 RK_RANDOM_SEED=$${RK_RANDOM_SEED:-time} \
 	  ./$(BUILD)/tests/random_use_tests
 
 # The README's picture: the end-to-end test saves the window it checked.
-screenshot: build
+screenshot: build-tests
 	mkdir -p docs
 	cd $(BUILD) && RK_SCREENSHOT="$(CURDIR)/docs/window.png" ctest -R '^end_to_end$$' --output-on-failure
 
 # The run against its floor, the peak memory of a long run in the real window,
 # copying and saving a million-line table, and the start-up against a bare
 # window; the peak and the start-up each start an Xvfb of their own.
-bench: deps
+bench: deps-test
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve bench_export bench_startup bare_window rungekutta
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_solve

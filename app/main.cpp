@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/Translations.h"
 
@@ -7,6 +8,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = rk::answerCommandLine(argc, argv))
+        return *status;
     // The window class under X and the application id under Wayland both
     // name rungekutta.desktop, so a desktop ties the window to its menu entry.
     QApplication::setApplicationName(QStringLiteral("rungekutta"));

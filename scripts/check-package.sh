@@ -100,6 +100,8 @@ else
     QT_QPA_PLATFORM=offscreen timeout -k 2 3 "$bin" >"$tmp/run.log" 2>&1
     rc=$?
     [ "$rc" -eq 124 ] || fail "usr/bin/rungekutta exited with status $rc before its window could be used: $(head -c 400 "$tmp/run.log")"
+    out=$(bash "$(dirname "$0")/check-command-line.sh" "$bin" "$(dpkg-deb -f "$deb" Version)") ||
+      fail "usr/bin/rungekutta's command line: $out"
   fi
 fi
 
@@ -167,10 +169,16 @@ fi
 # --- Lint and software-centre metadata -------------------------------------
 
 # Errors and warnings fail; informational and pedantic tags are shown for the
-# record. (The note about running as root is lintian's, not a tag.)
-echo "lintian -I --pedantic $(basename "$deb"):"
+# record. (The note about running as root is lintian's, not a tag.) The
+# .changes beside the .deb, where there is one, brings in the source package
+# and the debug symbols as well.
+lint_target=$deb
+for changes in "$(dirname "$deb")/rungekutta_${version}_"*.changes; do
+  [ -f "$changes" ] && lint_target=$changes
+done
+echo "lintian -I --pedantic $(basename "$lint_target"):"
 lint_rc=0
-lint=$(lintian --fail-on error,warning -I --pedantic "$deb" 2>&1) || lint_rc=$?
+lint=$(lintian --fail-on error,warning -I --pedantic "$lint_target" 2>&1) || lint_rc=$?
 lint=$(grep -v '^running with root privileges' <<<"$lint")
 sed 's/^/  /' <<<"${lint:-(no tags)}"
 if [ "$lint_rc" -ne 0 ] || grep -q '^[EW]: ' <<<"$lint"; then

@@ -105,6 +105,10 @@ rc=0
 install -d -m 0700 "$root/run/user/0"
 in_root QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/run/user/0 timeout -k 2 5 /usr/bin/rungekutta >"$cache/run.log" 2>&1 || rc=$?
 [ "$rc" -eq 124 ] || fail "/usr/bin/rungekutta exited with status $rc: $(head -c 400 "$cache/run.log")"
+# And answers --version there without a display.
+version=$(dpkg-deb -f "$deb" Version)
+out=$(in_root /usr/bin/rungekutta --version 2>&1) && [ "$out" = "rungekutta $version" ] ||
+  fail "/usr/bin/rungekutta --version printed '$out', not 'rungekutta $version'"
 
 # --- Removed --------------------------------------------------------------
 

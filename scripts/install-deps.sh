@@ -20,7 +20,7 @@ cd "$(dirname "$0")/.."
 # software-centre metadata, the install check's chroot, the comparison of two
 # builds) and the German locale the suite runs under once more.
 test_tools=(
-  libbenchmark-dev
+  libbenchmark-dev pkg-config libxcb1-dev
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   weston qt6-wayland qt6-translations-l10n
   clang libclang-rt-dev

@@ -14,6 +14,7 @@ namespace rk {
 class LineListModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    // Starts with an empty list of texts (TextLines).
     explicit LineListModel(QObject* parent = nullptr);
 
     // Shows `lines` from now on, in place of what was shown before.

@@ -18,9 +18,8 @@ ListBox::ListBox(QWidget* parent) : QAbstractItemView(parent)
 {
     static const bool readable = (QAccessible::installFactory(listBoxAccessible), true);
     (void)readable;
-    auto texts = std::make_unique<TextLines>();
-    texts_ = texts.get();
-    model_.setLines(std::move(texts));
+    // The model starts with a list of texts of its own.
+    texts_ = static_cast<TextLines*>(&model_.lines());
     setModel(&model_);
     setItemDelegate(new ListRowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);

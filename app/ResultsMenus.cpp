@@ -2,6 +2,7 @@
 
 #include "ui/ListBox.h"
 #include "ui/PictureBox.h"
+#include "ui/QtText.h"
 #include "ui/TableExport.h"
 
 #include <QAction>
@@ -158,9 +159,7 @@ void ResultsMenus::copyLine()
     const int selected = table_.ListIndex();
     if (selected < 0)
         return;
-    const auto line = table_.item(static_cast<std::size_t>(selected));
-    const std::string_view text(line);
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QGuiApplication::clipboard()->setText(toQString(table_.item(static_cast<std::size_t>(selected))));
 }
 
 void ResultsMenus::copyTable() { QGuiApplication::clipboard()->setText(tableText(table_)); }

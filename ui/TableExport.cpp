@@ -35,8 +35,8 @@ QString tableText(const ListBox& table)
     // texts are ASCII (digits, a sign, a point), one character to the byte.
     qsizetype estimate = 4;
     if (lines > 0) {
-        const auto last = table.item(lines - 1); // the widest x, as a rule
-        estimate += static_cast<qsizetype>((std::string_view(last).size() + 1 - kGap.size() + 1) * lines);
+        const std::string last = table.item(lines - 1); // the widest x, as a rule
+        estimate += static_cast<qsizetype>((last.size() + 1 - kGap.size() + 1) * lines);
     }
     QString text(estimate, Qt::Uninitialized);
     qsizetype used = 0;
@@ -49,8 +49,7 @@ QString tableText(const ListBox& table)
     };
     put("x\ty\n");
     for (std::size_t i = 0; i < lines; ++i) {
-        const auto line = table.item(i);
-        putRow(std::string_view(line), "\t", put);
+        putRow(table.item(i), "\t", put);
     }
     text.truncate(used);
     text.squeeze();
@@ -78,8 +77,7 @@ bool writeTableCsv(const ListBox& table, QIODevice& device)
     const auto put = [&piece](std::string_view part) { piece.append(part); };
     put("x,y\n");
     for (std::size_t i = 0; i < table.count(); ++i) {
-        const auto line = table.item(i);
-        putRow(std::string_view(line), ",", put);
+        putRow(table.item(i), ",", put);
         if (piece.size() >= kPiece && !flush())
             return false;
     }

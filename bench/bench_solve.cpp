@@ -18,7 +18,7 @@
 
 #include "app/Form1.h"
 #include "app/Translations.h"
-#include "bench/PrivateXServer.h"
+#include "bench/PrivateServer.h"
 #include "solver/CleanVectorState.h"
 #include "solver/Solve.h"
 #include "tests/VectorState.h"

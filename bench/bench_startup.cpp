@@ -1,5 +1,5 @@
 // Start-up to a mapped window: the program against a bare window of the same
-// size, started alternately on a private Xvfb.
+// size, started alternately on a private Xvfb with a private session bus.
 //
 // Each start is timed from just before the process is spawned to the moment
 // the X server maps its top-level window. The harness hears of that from
@@ -10,7 +10,7 @@
 //
 //   bench_startup <bare window program> <program> [starts of each]
 
-#include "bench/PrivateXServer.h"
+#include "bench/PrivateServer.h"
 
 #include <xcb/xcb.h>
 
@@ -108,7 +108,8 @@ int main(int argc, char* argv[])
     const int starts = argc > 3 ? std::max(1, std::atoi(argv[3])) : 10;
 
     rk::bench::PrivateXServer server;
-    if (server.display().empty())
+    const rk::bench::PrivateSessionBus bus;
+    if (server.display().empty() || bus.address().empty())
         return 1;
     Starter starter;
     starter.x = xcb_connect(server.display().c_str(), nullptr);
@@ -121,12 +122,18 @@ int main(int argc, char* argv[])
     xcb_request_check(starter.x, xcb_change_window_attributes_checked(starter.x, starter.root, XCB_CW_EVENT_MASK, &mask));
 
     // The same environment for both, on the X platform of the private server.
+    const auto ours = [](const char* e) {
+        for (const char* name : {"DISPLAY=", "QT_QPA_PLATFORM=", "WAYLAND_DISPLAY=", "DBUS_SESSION_BUS_ADDRESS="})
+            if (std::strncmp(e, name, std::strlen(name)) == 0)
+                return true;
+        return false;
+    };
     for (char** e = environ; *e; ++e)
-        if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0 &&
-            std::strncmp(*e, "WAYLAND_DISPLAY=", 16) != 0)
+        if (!ours(*e))
             starter.environment.emplace_back(*e);
     starter.environment.push_back("DISPLAY=" + server.display());
     starter.environment.push_back("QT_QPA_PLATFORM=xcb");
+    starter.environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + bus.address());
 
     if (starter.start(bare) < 0 || starter.start(program) < 0) {
         std::fprintf(stderr, "a program did not map a window\n");

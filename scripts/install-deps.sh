@@ -14,13 +14,14 @@ set -euo pipefail
 purpose=${1:?usage: install-deps.sh run|package|test}
 cd "$(dirname "$0")/.."
 
-# What `make test` needs beyond the package build: the benchmarks, the
+# What `make test` needs beyond the package build: the benchmarks (with the
+# session bus the start-up benchmark gives the programs it starts), the
 # window under Xvfb driven by xdotool and checked on screenshots, Weston with
 # Qt's Wayland platform, clang's fuzzer, the package checks (lint,
 # software-centre metadata, the install check's chroot, the comparison of two
 # builds) and the German locale the suite runs under once more.
 test_tools=(
-  libbenchmark-dev pkg-config libxcb1-dev
+  libbenchmark-dev pkg-config libxcb1-dev dbus-daemon
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   weston qt6-wayland qt6-translations-l10n
   clang libclang-rt-dev

@@ -1,4 +1,4 @@
-#include "bench/PrivateXServer.h"
+#include "bench/PrivateServer.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -8,22 +8,19 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <string>
-#include <vector>
 
 extern char** environ;
 
 namespace rk::bench {
 
-PrivateXServer::PrivateXServer()
+PrivateServer::PrivateServer(std::vector<std::string> args)
 {
     int ready[2];
     if (pipe(ready) != 0)
         return;
-    // Xvfb writes the number of the display it chose to the descriptor once
-    // it accepts clients: no guessing of a free number, no waiting by time.
-    const std::string fd = std::to_string(ready[1]);
-    std::vector<std::string> args{"Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
+    for (std::string& a : args)
+        if (const auto at = a.find("{fd}"); at != std::string::npos)
+            a.replace(at, 4, std::to_string(ready[1]));
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
@@ -32,33 +29,44 @@ PrivateXServer::PrivateXServer()
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addclose(&actions, ready[0]);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const int failed = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, argv.data(), environ);
+    const int failed = posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(ready[1]);
     if (failed) {
         pid_ = -1;
         close(ready[0]);
-        std::fprintf(stderr, "could not start Xvfb\n");
+        std::fprintf(stderr, "could not start %s\n", argv[0]);
         return;
     }
-    std::string number;
+    std::string line;
     pollfd wait{ready[0], POLLIN, 0};
     char c;
     while (poll(&wait, 1, 20000) == 1 && read(ready[0], &c, 1) == 1 && c != '\n')
-        number += c;
+        line += c;
     close(ready[0]);
-    if (!number.empty())
-        display_ = ":" + number;
-    else
-        std::fprintf(stderr, "Xvfb did not report a display\n");
+    announced_ = line;
+    if (line.empty())
+        std::fprintf(stderr, "%s did not say where it listens\n", argv[0]);
 }
 
-PrivateXServer::~PrivateXServer()
+PrivateServer::~PrivateServer()
 {
     if (pid_ <= 0)
         return;
     kill(pid_, SIGTERM);
     waitpid(pid_, nullptr, 0);
 }
+
+PrivateXServer::PrivateXServer()
+    : server_({"Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"})
+{
+}
+
+std::string PrivateXServer::display() const
+{
+    return server_.announced().empty() ? std::string() : ":" + server_.announced();
+}
+
+PrivateSessionBus::PrivateSessionBus() : server_({"dbus-daemon", "--session", "--nofork", "--print-address={fd}"}) {}
 
 } // namespace rk::bench

@@ -80,6 +80,11 @@ Form1::Form1()
     setAutoFillBackground(true);
     // The layout is fixed: nothing moves when the window would be resized.
     setFixedSize(pixels(kForm1Design.clientWidth), pixels(kForm1Design.clientHeight));
+    // Every control gets its own font, but some measure text while they are
+    // made, in the font they inherit: let that be the face most of them use,
+    // so that no face the window never shows is loaded. Dialogs and menus do
+    // not inherit it.
+    setFont(fontOf({"P Gothic", 11.25, true, false}));
 
     for (const ControlDesign& design : kControlDesigns)
         controls_[design.name] = createControl(design);
@@ -131,6 +136,13 @@ Form1::Form1()
     // Owned by the window, like the controls it watches.
     new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
     new ResultsMenus(*List1, *Picture1, this);
+}
+
+QSize Form1::plotSurfaceSize()
+{
+    const auto picture = std::find_if(kControlDesigns.begin(), kControlDesigns.end(),
+                                      [](const ControlDesign& d) { return d.kind == ControlKind::PictureBox; });
+    return PictureBox::interiorOf(QSize(pixels(picture->width), pixels(picture->height)));
 }
 
 QWidget* Form1::createControl(const ControlDesign& design)

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/Translations.h"
+#include "ui/SurfaceAhead.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -44,8 +45,12 @@ int main(int argc, char* argv[])
     // Reading the system's font configuration takes about as long as
     // connecting to the display, and the first control with text would wait
     // for it; read it alongside. Fontconfig takes the first configuration
-    // loaded, whichever thread loads it.
-    std::thread fontConfiguration([] { FcInit(); });
+    // loaded, whichever thread loads it. The plot's surface is made there
+    // too, while the display is still connecting.
+    std::thread ahead([] {
+        FcInit();
+        rk::prepareSurface(rk::Form1::plotSurfaceSize());
+    });
 
     // The window class under X and the application id under Wayland both
     // name rungekutta.desktop, so a desktop ties the window to its menu entry.
@@ -53,14 +58,17 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(RK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("rungekutta"));
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(windowIcon());
     // LC_ALL, else LC_MESSAGES, else LANG (and LANGUAGE, if set) choose the
     // language; numbers are read and written the same way in every locale.
     rk::installTranslators(QLocale::system());
 
-    fontConfiguration.join();
+    ahead.join();
     rk::Form1 form;
     form.Form_Load();
     form.show();
+    // Asked for after the window: the display server maps the window before
+    // it takes in the icon, and the window manager shows the icon when it
+    // arrives.
+    QApplication::setWindowIcon(windowIcon());
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "ui/PictureBox.h"
 
+#include "ui/SurfaceAhead.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -57,9 +59,12 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, double lo, doub
 
 } // namespace
 
-PictureBox::PictureBox(QSize outerSize, QWidget* parent)
-    : QFrame(parent),
-      interior_(outerSize.width() - 2 * kBorderWidth, outerSize.height() - 2 * kBorderWidth)
+QSize PictureBox::interiorOf(QSize outerSize)
+{
+    return QSize(outerSize.width() - 2 * kBorderWidth, outerSize.height() - 2 * kBorderWidth);
+}
+
+PictureBox::PictureBox(QSize outerSize, QWidget* parent) : QFrame(parent), interior_(interiorOf(outerSize))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorderWidth);
@@ -69,7 +74,7 @@ PictureBox::PictureBox(QSize outerSize, QWidget* parent)
 
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     pixelSize_ = std::max(1, static_cast<int>(std::lround(ratio)));
-    image_ = QImage(interior_ * pixelSize_, QImage::Format_RGB32);
+    image_ = takeSurface(interior_ * pixelSize_);
     image_.setDevicePixelRatio(pixelSize_);
     image_.fill(backColor_);
 

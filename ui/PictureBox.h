@@ -25,6 +25,7 @@ public:
     static constexpr int kBorderWidth = 2;
 
     PictureBox(QSize outerSize, QWidget* parent = nullptr);
+    static QSize interiorOf(QSize outerSize);
 
     void setBackColor(QColor colour);
     void setForeColor(QColor colour);

@@ -80,11 +80,6 @@ Form1::Form1()
     setAutoFillBackground(true);
     // The layout is fixed: nothing moves when the window would be resized.
     setFixedSize(pixels(kForm1Design.clientWidth), pixels(kForm1Design.clientHeight));
-    // Every control gets its own font, but some measure text while they are
-    // made, in the font they inherit: let that be the face most of them use,
-    // so that no face the window never shows is loaded. Dialogs and menus do
-    // not inherit it.
-    setFont(fontOf({"P Gothic", 11.25, true, false}));
 
     for (const ControlDesign& design : kControlDesigns)
         controls_[design.name] = createControl(design);

@@ -162,12 +162,12 @@ void ResultsMenus::copyLine()
     QGuiApplication::clipboard()->setText(toQString(table_.item(static_cast<std::size_t>(selected))));
 }
 
-void ResultsMenus::copyTable() { QGuiApplication::clipboard()->setText(tableText(table_)); }
+void ResultsMenus::copyTable() { QGuiApplication::clipboard()->setText(tableText(table_.lines())); }
 
 void ResultsMenus::saveTable()
 {
     save({tr("Save table as CSV"), inDocuments("rungekutta.csv"), tr("CSV files (*.csv)"), "csv"},
-         [this](QIODevice& device) { return writeTableCsv(table_, device); });
+         [this](QIODevice& device) { return writeTableCsv(table_.lines(), device); });
 }
 
 void ResultsMenus::copyImage() { QGuiApplication::clipboard()->setImage(plot_.shownImage()); }

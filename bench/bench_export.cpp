@@ -55,7 +55,7 @@ void BM_CopyTable(benchmark::State& state)
 {
     ListBox& table = bigTable();
     for (auto _ : state) {
-        QGuiApplication::clipboard()->setText(tableText(table));
+        QGuiApplication::clipboard()->setText(tableText(table.lines()));
         state.PauseTiming();
         QGuiApplication::clipboard()->setText(QString());
         state.ResumeTiming();
@@ -70,7 +70,7 @@ void BM_SaveCsv(benchmark::State& state)
     const QString path = folder.filePath("table.csv");
     for (auto _ : state) {
         QString reason;
-        if (!saveWhole(path, [&](QIODevice& device) { return writeTableCsv(table, device); }, reason))
+        if (!saveWhole(path, [&](QIODevice& device) { return writeTableCsv(table.lines(), device); }, reason))
             state.SkipWithError(reason.toStdString().c_str());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<long>(table.count()));
@@ -118,7 +118,7 @@ int main(int argc, char* argv[])
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QString());
     const double before = residentMegabytes();
-    clipboard->setText(tableText(table));
+    clipboard->setText(tableText(table.lines()));
     const double copied = residentMegabytes();
     clipboard->setText(QStringLiteral("something else"));
     const double replaced = residentMegabytes();

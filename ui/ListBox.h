@@ -36,8 +36,9 @@ public:
     // 0-based index of the selected item, -1 when none is selected.
     int ListIndex() const;
 
-    std::size_t count() const { return model_.lines().count(); }
-    std::string item(std::size_t index) const { return model_.lines().line(index); }
+    const LineSource& lines() const { return model_.lines(); }
+    std::size_t count() const { return lines().count(); }
+    std::string item(std::size_t index) const { return lines().line(index); }
 
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;

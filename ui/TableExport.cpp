@@ -1,6 +1,6 @@
 #include "ui/TableExport.h"
 
-#include "ui/ListBox.h"
+#include "ui/LineSource.h"
 
 #include <QIODevice>
 
@@ -27,7 +27,7 @@ void putRow(std::string_view line, std::string_view separator, Put&& put)
 
 } // namespace
 
-QString tableText(const ListBox& table)
+QString tableText(const LineSource& table)
 {
     const std::size_t lines = table.count();
     // Written straight into the text's own characters: appending piece by
@@ -35,7 +35,7 @@ QString tableText(const ListBox& table)
     // texts are ASCII (digits, a sign, a point), one character to the byte.
     qsizetype estimate = 4;
     if (lines > 0) {
-        const std::string last = table.item(lines - 1); // the widest x, as a rule
+        const std::string last = table.line(lines - 1); // the widest x, as a rule
         estimate += static_cast<qsizetype>((last.size() + 1 - kGap.size() + 1) * lines);
     }
     QString text(estimate, Qt::Uninitialized);
@@ -49,14 +49,14 @@ QString tableText(const ListBox& table)
     };
     put("x\ty\n");
     for (std::size_t i = 0; i < lines; ++i) {
-        putRow(table.item(i), "\t", put);
+        putRow(table.line(i), "\t", put);
     }
     text.truncate(used);
     text.squeeze();
     return text;
 }
 
-bool writeTableCsv(const ListBox& table, QIODevice& device)
+bool writeTableCsv(const LineSource& table, QIODevice& device)
 {
     constexpr std::size_t kPiece = 64 * 1024;
     std::string piece;
@@ -77,7 +77,7 @@ bool writeTableCsv(const ListBox& table, QIODevice& device)
     const auto put = [&piece](std::string_view part) { piece.append(part); };
     put("x,y\n");
     for (std::size_t i = 0; i < table.count(); ++i) {
-        putRow(table.item(i), ",", put);
+        putRow(table.line(i), ",", put);
         if (piece.size() >= kPiece && !flush())
             return false;
     }

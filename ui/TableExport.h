@@ -9,13 +9,13 @@ class QIODevice;
 
 namespace rk {
 
-class ListBox;
+class LineSource;
 
 // "x<TAB>y", then one "x<TAB>y" line per listed line; every line ends in '\n'.
-QString tableText(const ListBox& table);
+QString tableText(const LineSource& table);
 
 // "x,y", then one "x,y" row per listed line, each ending in '\n', written
 // in pieces as it goes. False when the device refused a write.
-bool writeTableCsv(const ListBox& table, QIODevice& device);
+bool writeTableCsv(const LineSource& table, QIODevice& device);
 
 } // namespace rk

@@ -6,12 +6,15 @@
 #include "app/MessageNumbers.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
-#include "solver/StepExplanation.h"
+#include "solver/ResultsModel.h"
+#include "ui/ListBox.h"
 #include "ui/QtText.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,8 +28,6 @@ namespace rk {
 namespace {
 
 QColor fromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
-int pixels(int twips) { return twips / kTwipsPerPixel; }
 
 // The design's Japanese faces, with faces that can stand in for them.
 QFont fontOf(const FontDesign& design)
@@ -86,8 +87,8 @@ Form1::Form1()
 
     const auto get = [this](std::string_view name) { return controls_.at(name); };
     Picture1 = static_cast<PictureBox*>(get("Picture1"));
-    List1 = static_cast<ListBox*>(get("List1"));
-    List2 = static_cast<ListBox*>(get("List2"));
+    List1 = static_cast<QListView*>(get("List1"));
+    List2 = static_cast<QListWidget*>(get("List2"));
     Text1 = static_cast<QLineEdit*>(get("Text1"));
     Text2 = static_cast<QLineEdit*>(get("Text2"));
     Text3 = static_cast<QLineEdit*>(get("Text3"));
@@ -102,10 +103,9 @@ Form1::Form1()
     Command2 = static_cast<QPushButton*>(get("Command2"));
     Command3 = static_cast<QPushButton*>(get("Command3"));
 
-    auto results = std::make_unique<ResultsTable>();
-    results_ = results.get();
-    List1->setLines(std::move(results));
-    List1->setExplanation([this](std::size_t row) { return explainStep(*results_, row); });
+    results_ = new ResultsModel(List1);
+    List1->setModel(results_);
+    explainRowsOnShiftF1(*List1);
 
     // Tab order by TabIndex; labels and hidden controls take no focus.
     std::vector<const ControlDesign*> byTab;
@@ -124,13 +124,14 @@ Form1::Form1()
     // The lowest tab index has the focus when the window first shows.
     Command1->setFocus(Qt::OtherFocusReason);
 
-    connect(List2, &ListBox::Click, this, &Form1::List2_Click);
+    // A click, or the keyboard, picks an item or leaves none selected.
+    connect(List2, &QListWidget::itemSelectionChanged, this, &Form1::List2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     // Owned by the window, like the controls it watches.
     new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
-    new ResultsMenus(*List1, *Picture1, this);
+    new ResultsMenus(*List1, results_->table(), *Picture1, this);
 }
 
 QSize Form1::plotSurfaceSize()
@@ -173,9 +174,13 @@ QWidget* Form1::createControl(const ControlDesign& design)
         widget = box;
         break;
     }
-    case ControlKind::ListBox:
-        widget = new ListBox(parent);
+    case ControlKind::ListBox: {
+        // List1 shows the results table's numbers as lines; List2 holds texts.
+        QListView* list = design.name == "List1" ? new QListView(parent) : new QListWidget(parent);
+        setUpListBox(*list);
+        widget = list;
         break;
+    }
     case ControlKind::PictureBox: {
         auto* picture = new PictureBox(size, parent);
         if (design.backColor)
@@ -226,7 +231,7 @@ void Form1::Form_Load()
 {
     DrawFrame(*Picture1, FrameVariant::StartUp);
     for (const std::string_view text : kEquationTexts)
-        List2->AddItem(text);
+        List2->addItem(toQString(text));
 }
 
 Value Form1::f(const Value& x, const Value& y) const
@@ -237,14 +242,14 @@ Value Form1::f(const Value& x, const Value& y) const
 
 void Form1::List2_Click()
 {
-    values_.eqNo = Value::integer(static_cast<std::int16_t>(List2->ListIndex() + 1));
+    values_.eqNo = Value::integer(static_cast<std::int16_t>(ListIndex(*List2) + 1));
 }
 
 void Form1::Command1_Click()
 {
     Picture1->Cls();
     DrawFrame(*Picture1, FrameVariant::Redraw);
-    List1->Clear();
+    results_->clear();
     Text1->setText(QString());
     Text1->setFocus(Qt::OtherFocusReason);
     Text2->setText(QString());
@@ -263,8 +268,8 @@ void Form1::Command3_Click()
 
 void Form1::Solve()
 {
-    const RunReport report = rk::Solve(values_, *Picture1, *results_);
-    List1->linesAppended();
+    const RunReport report = rk::Solve(values_, *Picture1, results_->table());
+    results_->publishAppended();
     if (report.outcome == RunOutcome::Completed)
         return;
     // Window-modal: the window takes no input until the message is answered,

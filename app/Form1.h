@@ -1,10 +1,30 @@
 #pragma once
 // The one window: its controls, the four values a run reads, and the
 // handlers of the events the program answers.
+//
+// What each control holds:
+//   Picture1  the plot: the frame, then each run's points (solution red, slope blue)
+//   List2     the six equations; a click selects eqNo
+//   Text1     x1, the start abscissa      Text3  y1, the initial ordinate
+//   Text2     x2, the final abscissa; Enter here runs the solution
+//   List1     the results, x and y, one line a pass; Label3 is its heading
+//   Text4     the help text, shown by Help (Command3)
+//   Command1  Ready        Command2  End
+//   Label1, Label2  captions of the inputs; Label4, Label5 the legend ("y", "y'")
+//   Label6    the heading above the plot
+//
+// Kept on purpose, though they may look like slips:
+// - Tab goes x1 -> x2 -> y1 (Text1, Text2, Text3), while Enter goes
+//   x1 -> y1 -> x2 (Text1, Text3, Text2).
+// - Ready clears the boxes, the plot and the table, but keeps x1, y1, x2 and
+//   the equation: a new x2 after Ready runs from the previous start.
+// - A run draws its start points twice: once before the passes, and again
+//   as the first pass's points.
+// - The start-up frame carries the title " Integral by Simpson's Formula",
+//   ticks only down to y = -1, and a magenta x axis; Ready's frame differs.
 
 #include "solver/EnterChain.h"
 #include "solver/Solve.h"
-#include "ui/ListBox.h"
 #include "ui/PictureBox.h"
 
 #include <QWidget>
@@ -13,12 +33,15 @@
 
 class QLabel;
 class QLineEdit;
+class QListView;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace rk {
 
 struct ControlDesign;
+class ResultsModel;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -38,8 +61,8 @@ public:
     const FormValues& values() const { return values_; }
 
     PictureBox* Picture1 = nullptr;
-    ListBox* List1 = nullptr;
-    ListBox* List2 = nullptr;
+    QListView* List1 = nullptr;
+    QListWidget* List2 = nullptr;
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QLineEdit* Text3 = nullptr;
@@ -54,19 +77,18 @@ public:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
 
+private:
+    QWidget* createControl(const ControlDesign& design);
     void List2_Click();
     void Command1_Click(); // Ready
     void Command2_Click(); // End
     void Command3_Click(); // Help
-
-private:
-    QWidget* createControl(const ControlDesign& design);
     void Solve();
     // A refused or stopped run in the user's language.
     static QString messageFor(const RunReport& report);
 
     FormValues values_;
-    ResultsTable* results_ = nullptr; // List1's lines, owned by List1
+    ResultsModel* results_ = nullptr; // what List1 shows
     std::map<std::string_view, QWidget*> controls_;
 };
 

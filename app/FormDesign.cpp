@@ -1,5 +1,7 @@
 #include "app/FormDesign.h"
 
+#include "plot/PointColours.h"
+
 namespace rk {
 
 namespace {
@@ -7,8 +9,11 @@ constexpr std::uint32_t kPaleGreen = 0x00C0FFC0;  // RGB(192, 255, 192)
 constexpr std::uint32_t kLightGreen = 0x0080FF80; // RGB(128, 255, 128)
 constexpr std::uint32_t kLightCyan = 0x00FFFF80;  // RGB(128, 255, 255)
 constexpr std::uint32_t kDarkGrey = 0x00404040;   // RGB(64, 64, 64)
-constexpr std::uint32_t kRed = 0x000000FF;        // RGB(255, 0, 0)
-constexpr std::uint32_t kBlue = 0x00FF0000;       // RGB(0, 0, 255)
+
+constexpr std::uint32_t bgr(Rgb c) { return c.red | c.green << 8 | c.blue << 16; }
+// The legend shows the colours of the points it names.
+constexpr std::uint32_t kRed = bgr(kSolutionColour);
+constexpr std::uint32_t kBlue = bgr(kSlopeColour);
 
 constexpr FontDesign gothic(double points, bool bold, bool italic) { return {"P Gothic", points, bold, italic}; }
 constexpr auto none = std::nullopt;

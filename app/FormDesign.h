@@ -19,7 +19,7 @@ struct FontDesign {
     bool italic;
 };
 
-// Positions and sizes are in twips, 15 to the pixel at 96 dots per inch.
+// Positions and sizes are in twips (ui/Twips.h).
 // Colours are 0x00BBGGRR.
 struct ControlDesign {
     std::string_view name;
@@ -43,8 +43,6 @@ struct WindowDesign {
     std::uint32_t backColor;
     int clientWidth, clientHeight; // twips
 };
-
-inline constexpr int kTwipsPerPixel = 15;
 
 extern const WindowDesign kForm1Design;
 // In design order, the order in which the controls are created.

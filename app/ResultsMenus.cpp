@@ -1,18 +1,18 @@
 #include "app/ResultsMenus.h"
 
+#include "solver/ResultsTable.h"
+#include "solver/TableExport.h"
 #include "ui/ListBox.h"
 #include "ui/PictureBox.h"
 #include "ui/QtText.h"
-#include "ui/TableExport.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QKeyEvent>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -36,37 +36,43 @@ QString askForPath(QWidget* parent, const ResultsMenus::SaveRequest& request)
     return dialog->selectedFiles().first();
 }
 
-bool opensMenu(const QKeyEvent& key)
+// The keys that open a control's menu when it has the focus. The toolkit
+// turns the Menu key into a context menu request on some platforms only.
+void openOnKeys(QWidget& control, const std::function<void()>& open)
 {
-    return (key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier) ||
-           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+    auto* keys = new QAction(&control);
+    keys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    keys->setShortcutContext(Qt::WidgetShortcut);
+    control.addAction(keys);
+    QObject::connect(keys, &QAction::triggered, &control, open);
 }
 
 } // namespace
 
-ResultsMenus::ResultsMenus(ListBox& table, PictureBox& plot, QWidget* window)
+ResultsMenus::ResultsMenus(QListView& list, const ResultsTable& table, PictureBox& plot, QWidget* window)
     : QObject(window),
+      list_(list),
       table_(table),
-      tableViewport_(table.viewport()),
       plot_(plot),
       window_(window),
-      // Owned by the control they belong to, so the window keeps its own
-      // children as designed.
-      tableMenu_(new QMenu(&table)),
+      tableMenu_(new QMenu(&list)),
       plotMenu_(new QMenu(&plot)),
-      copyLine_(new QAction(this)),
-      copyTable_(new QAction(this)),
-      saveTable_(new QAction(this)),
-      copyImage_(new QAction(this)),
-      saveImage_(new QAction(this)),
+      copyLine_(new QAction(&list)),
+      copyTable_(new QAction(&list)),
+      saveTable_(new QAction(&list)),
+      copyImage_(new QAction(&plot)),
+      saveImage_(new QAction(&plot)),
       choosePath_(askForPath)
 {
     tableMenu_->setObjectName("TableMenu");
     plotMenu_->setObjectName("PlotMenu");
-    // Shown in the menu; the key itself is caught below, so that it copies
-    // the selected line and nothing when none is selected.
+    // Left enabled, so that the list's own Ctrl+C, which copies the current
+    // row whether selected or not, never gets the key; copyLine copies the
+    // selected line and nothing when none is selected.
     copyLine_->setShortcut(QKeySequence::Copy);
     copyLine_->setShortcutContext(Qt::WidgetShortcut);
+    list_.addAction(copyLine_);
+    connect(tableMenu_, &QMenu::aboutToHide, copyLine_, [this] { copyLine_->setEnabled(true); });
     tableMenu_->addActions({copyLine_, copyTable_, saveTable_});
     plotMenu_->addActions({copyImage_, saveImage_});
     connect(copyLine_, &QAction::triggered, this, &ResultsMenus::copyLine);
@@ -75,9 +81,15 @@ ResultsMenus::ResultsMenus(ListBox& table, PictureBox& plot, QWidget* window)
     connect(copyImage_, &QAction::triggered, this, &ResultsMenus::copyImage);
     connect(saveImage_, &QAction::triggered, this, &ResultsMenus::saveImage);
 
-    for (QObject* watched : {static_cast<QObject*>(&table_), static_cast<QObject*>(tableViewport_),
-                             static_cast<QObject*>(&plot_)})
-        watched->installEventFilter(this);
+    // A list reports the place of a request in its viewport's coordinates.
+    list_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&list_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { openTableMenu(list_.viewport()->mapToGlobal(at)); });
+    openOnKeys(list_, [this] { openTableMenu(tableKeyboardPoint()); });
+    plot_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&plot_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { openPlotMenu(plot_.mapToGlobal(at)); });
+    openOnKeys(plot_, [this] { openPlotMenu(plotKeyboardPoint()); });
 }
 
 std::unique_ptr<QFileDialog> ResultsMenus::saveDialog(QWidget* parent, const SaveRequest& request)
@@ -92,47 +104,13 @@ std::unique_ptr<QFileDialog> ResultsMenus::saveDialog(QWidget* parent, const Sav
     return dialog;
 }
 
-bool ResultsMenus::eventFilter(QObject* watched, QEvent* event)
-{
-    // Only pointers are compared until the event is known to matter: the
-    // controls also report events while they are being destroyed.
-    const QEvent::Type type = event->type();
-    if (type != QEvent::ContextMenu && type != QEvent::KeyPress)
-        return QObject::eventFilter(watched, event);
-    const bool onTable = watched == &table_ || watched == tableViewport_;
-    if (type == QEvent::ContextMenu) {
-        const auto* request = static_cast<QContextMenuEvent*>(event);
-        const bool byKey = request->reason() == QContextMenuEvent::Keyboard;
-        if (onTable)
-            openTableMenu(byKey ? tableKeyboardPoint() : request->globalPos());
-        else
-            openPlotMenu(byKey ? plotKeyboardPoint() : request->globalPos());
-        return true;
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (watched != tableViewport_ && opensMenu(*key)) {
-        if (onTable)
-            openTableMenu(tableKeyboardPoint());
-        else
-            openPlotMenu(plotKeyboardPoint());
-        return true;
-    }
-    if (watched == &table_ && key->matches(QKeySequence::Copy)) {
-        // The list would copy its current row, selected or not.
-        if (table_.ListIndex() >= 0)
-            copyLine();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 void ResultsMenus::openTableMenu(QPoint global)
 {
     // Worded when shown, in the language installed at that moment.
     copyLine_->setText(tr("Copy line"));
     copyTable_->setText(tr("Copy table"));
     saveTable_->setText(tr("Save table as CSV…"));
-    copyLine_->setEnabled(table_.ListIndex() >= 0);
+    copyLine_->setEnabled(ListIndex(list_) >= 0);
     copyTable_->setEnabled(table_.count() > 0);
     saveTable_->setEnabled(table_.count() > 0);
     tableMenu_->popup(global);
@@ -147,27 +125,26 @@ void ResultsMenus::openPlotMenu(QPoint global)
 
 QPoint ResultsMenus::tableKeyboardPoint() const
 {
-    const QRect shown = table_.viewport()->rect();
-    const QRect current = table_.visualRect(table_.currentIndex());
-    return table_.viewport()->mapToGlobal(shown.intersects(current) ? current.center() : shown.topLeft());
+    const QRect shown = list_.viewport()->rect();
+    const QRect current = list_.visualRect(list_.currentIndex());
+    return list_.viewport()->mapToGlobal(shown.intersects(current) ? current.center() : shown.topLeft());
 }
 
 QPoint ResultsMenus::plotKeyboardPoint() const { return plot_.mapToGlobal(plot_.contentsRect().topLeft()); }
 
 void ResultsMenus::copyLine()
 {
-    const int selected = table_.ListIndex();
-    if (selected < 0)
-        return;
-    QGuiApplication::clipboard()->setText(toQString(table_.item(static_cast<std::size_t>(selected))));
+    const int selected = ListIndex(list_);
+    if (selected >= 0)
+        QGuiApplication::clipboard()->setText(toQString(table_.line(static_cast<std::size_t>(selected))));
 }
 
-void ResultsMenus::copyTable() { QGuiApplication::clipboard()->setText(tableText(table_.lines())); }
+void ResultsMenus::copyTable() { QGuiApplication::clipboard()->setText(tableText(table_)); }
 
 void ResultsMenus::saveTable()
 {
     save({tr("Save table as CSV"), inDocuments("rungekutta.csv"), tr("CSV files (*.csv)"), "csv"},
-         [this](QIODevice& device) { return writeTableCsv(table_.lines(), device); });
+         [this](QIODevice& device) { return writeTableCsv(table_, device); });
 }
 
 void ResultsMenus::copyImage() { QGuiApplication::clipboard()->setImage(plot_.shownImage()); }

@@ -2,7 +2,8 @@
 // Context menus that take the results out of the window: the table to the
 // clipboard or into a CSV file, the plot to the clipboard or into a PNG file.
 // They open with the right mouse button, the Menu key or Shift+F10; Ctrl+C
-// in the table copies the selected line.
+// in the table copies the selected line. Each menu and its actions belong to
+// the control they serve.
 
 #include "ui/SafeSave.h"
 
@@ -15,13 +16,14 @@
 
 class QAction;
 class QFileDialog;
+class QListView;
 class QMenu;
 class QWidget;
 
 namespace rk {
 
-class ListBox;
 class PictureBox;
+class ResultsTable;
 
 class ResultsMenus : public QObject {
     Q_OBJECT
@@ -35,16 +37,14 @@ public:
     // Asks where to save; an empty path means the user cancelled.
     using PathChooser = std::function<QString(QWidget* parent, const SaveRequest& request)>;
 
-    ResultsMenus(ListBox& table, PictureBox& plot, QWidget* window);
+    // `list` shows `table`.
+    ResultsMenus(QListView& list, const ResultsTable& table, PictureBox& plot, QWidget* window);
 
     // By default a file dialog asks.
     void setPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
 
     // The dialog that asks by default: it asks again before it overwrites.
     static std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const SaveRequest& request);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void openTableMenu(QPoint global);
@@ -59,8 +59,8 @@ private:
     void saveImage();
     void save(const SaveRequest& request, const ContentWriter& write);
 
-    ListBox& table_;
-    QWidget* tableViewport_;
+    QListView& list_;
+    const ResultsTable& table_;
     PictureBox& plot_;
     QWidget* window_;
     QMenu* tableMenu_;

@@ -5,9 +5,8 @@
 // clipboard holds something else.
 
 #include "solver/Solve.h"
-#include "ui/ListBox.h"
+#include "solver/TableExport.h"
 #include "ui/SafeSave.h"
-#include "ui/TableExport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -33,29 +31,24 @@ struct NoPicture : PointSink {
     void PSet(float, float, Rgb) override {}
 };
 
-// The table of a 1,000,000-pass run of equation 6, as the window lists it.
-ListBox& bigTable()
+// The table of a 1,000,000-pass run of equation 6.
+const ResultsTable& bigTable()
 {
-    static ListBox* table = [] {
-        auto* list = new ListBox;
-        auto owned = std::make_unique<ResultsTable>();
-        ResultsTable& lines = *owned;
-        list->setLines(std::move(owned));
+    static const ResultsTable table = [] {
+        ResultsTable lines;
         NoPicture picture;
         const FormValues values{Value::integer(6), Value(0.0), Value(1.0), Value((kLines - 1) * 0.05 + 0.01)};
         Solve(values, picture, lines);
-        list->linesAppended();
-        QApplication::processEvents();
-        return list;
+        return lines;
     }();
-    return *table;
+    return table;
 }
 
 void BM_CopyTable(benchmark::State& state)
 {
-    ListBox& table = bigTable();
+    const ResultsTable& table = bigTable();
     for (auto _ : state) {
-        QGuiApplication::clipboard()->setText(tableText(table.lines()));
+        QGuiApplication::clipboard()->setText(tableText(table));
         state.PauseTiming();
         QGuiApplication::clipboard()->setText(QString());
         state.ResumeTiming();
@@ -65,12 +58,12 @@ void BM_CopyTable(benchmark::State& state)
 
 void BM_SaveCsv(benchmark::State& state)
 {
-    ListBox& table = bigTable();
+    const ResultsTable& table = bigTable();
     QTemporaryDir folder;
     const QString path = folder.filePath("table.csv");
     for (auto _ : state) {
         QString reason;
-        if (!saveWhole(path, [&](QIODevice& device) { return writeTableCsv(table.lines(), device); }, reason))
+        if (!saveWhole(path, [&](QIODevice& device) { return writeTableCsv(table, device); }, reason))
             state.SkipWithError(reason.toStdString().c_str());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<long>(table.count()));
@@ -114,11 +107,11 @@ int main(int argc, char* argv[])
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    ListBox& table = bigTable();
+    const ResultsTable& table = bigTable();
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QString());
     const double before = residentMegabytes();
-    clipboard->setText(tableText(table.lines()));
+    clipboard->setText(tableText(table));
     const double copied = residentMegabytes();
     clipboard->setText(QStringLiteral("something else"));
     const double replaced = residentMegabytes();

@@ -19,15 +19,12 @@ public:
     EnterChain(QLineEdit* text1, QLineEdit* text3, QLineEdit* text2, FormValues& values,
                std::function<void()> solve, QObject* parent = nullptr);
 
-    void Text1_KeyPress(int keyAscii);
-    void Text3_KeyPress(int keyAscii);
-    void Text2_KeyPress(int keyAscii);
-
-protected:
-    // Watches the keys on their way to the boxes; never stops or changes one.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    // Enter in each box; the box itself still takes the key as it would.
+    void Text1_Enter();
+    void Text3_Enter();
+    void Text2_Enter();
+
     QLineEdit* text1_;
     QLineEdit* text3_;
     QLineEdit* text2_;

@@ -9,7 +9,6 @@
 
 #include "solver/RungeKuttaStep.h"
 #include "ui/FormatFixed.h"
-#include "ui/LineSource.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,21 +24,21 @@ struct TableRow {
     std::int64_t pass; // 0 for the first line of its run
 };
 
-class ResultsTable : public LineSource {
+class ResultsTable {
 public:
     // A run of `equation` from x1 starts; at most `lines` lines follow.
     void beginRun(int equation, double x1, std::int64_t lines);
     // The ordinate of the run's next pass.
     void append(double y) { ys_.push_back(y); }
 
-    std::size_t count() const override { return ys_.size(); }
+    std::size_t count() const { return ys_.size(); }
     TableRow row(std::size_t index) const;
     // "x    y": x with two decimals, four spaces, y with five.
-    std::string line(std::size_t index) const override;
+    std::string line(std::size_t index) const;
     // The same into `out`, which holds kLineBufferSize characters; returns
     // the length.
     std::size_t writeLine(std::size_t index, char* out) const;
-    void clear() override;
+    void clear();
 
     static constexpr std::size_t kLineBufferSize = 2 * kFormatBufferSize + 4;
 

@@ -1,6 +1,7 @@
 #include "solver/Solve.h"
 
 #include "equations/Catalogue.h"
+#include "plot/PointColours.h"
 #include "solver/CleanVectorState.h"
 
 #include <cfloat>
@@ -8,9 +9,6 @@
 
 namespace rk {
 namespace {
-
-const Rgb kSolutionColour = paletteColor(12);
-const Rgb kSlopeColour = paletteColor(9);
 
 // A point that single precision cannot hold (beyond about 3.4e38, or not
 // finite) is left out; the run goes on.

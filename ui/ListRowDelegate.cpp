@@ -1,5 +1,6 @@
 #include "ui/ListRowDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
 
@@ -34,6 +35,11 @@ QSize ListRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModel
 
 void ListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+    // A row cut by the bottom edge would read as a strip of glyph tops: a
+    // list shows whole rows, and the strip below them only its background.
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        view && option.rect.bottom() > view->viewport()->rect().bottom())
+        return;
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     const QString text = item.text;

@@ -5,7 +5,8 @@
 // descent, which is a pixel or two more than the pixel size; a list then
 // shows fewer rows than its design height promises. Rows here are exactly
 // the pixel size, and the text is set into that height without losing the
-// top of a prime or the tail of a "y".
+// top of a prime or the tail of a "y". A row that does not fit whole
+// below the others is not painted.
 
 #include <QStyledItemDelegate>
 

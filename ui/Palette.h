@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace rk {
@@ -12,6 +13,15 @@ struct Rgb {
 };
 
 // The 16-colour palette; indices wrap modulo 16.
-Rgb paletteColor(int index);
+constexpr Rgb paletteColor(int index)
+{
+    constexpr std::array<Rgb, 16> kPalette{{
+        {0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+        {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+        {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+        {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255},
+    }};
+    return kPalette[static_cast<unsigned>(index) % kPalette.size()];
+}
 
 } // namespace rk

@@ -1,6 +1,7 @@
 #include "ui/PictureBox.h"
 
 #include "ui/SurfaceAhead.h"
+#include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -10,9 +11,6 @@
 
 namespace rk {
 namespace {
-
-// Design units before any Scale: twips, 15 to the pixel at 96 dots per inch.
-constexpr double kTwipsPerPixel = 15.0;
 
 QRgb toQRgb(Rgb c) { return qRgb(c.red, c.green, c.blue); }
 
@@ -78,6 +76,7 @@ PictureBox::PictureBox(QSize outerSize, QWidget* parent) : QFrame(parent), inter
     image_.setDevicePixelRatio(pixelSize_);
     image_.fill(backColor_);
 
+    // Design units before any Scale: twips.
     scaleWidth_ = interior_.width() * kTwipsPerPixel;
     scaleHeight_ = interior_.height() * kTwipsPerPixel;
 }

@@ -1,4 +1,5 @@
 #include "tests/app/FormFixture.h"
+#include "ui/ListBox.h"
 
 #include "app/HelpText.h"
 #include "app/ResultsMenus.h"
@@ -58,8 +59,8 @@ const Expected kExpected[] = {
     {"Command3", "QPushButton", "Form1", {568, 40, 81, 25}, "Help", 16, true, false, "IPAPGothic", true, "Help"},
     {"Text4", "QPlainTextEdit", "Form1", {536, 408, 161, 97}, "Text4", 16, false, false, "IPAPMincho", false, "Text4"},
     {"Command2", "QPushButton", "Form1", {576, 504, 65, 33}, "End", 16, true, false, "IPAPGothic", true, "End"},
-    {"List2", "rk::ListBox", "Form1", {528, 96, 177, 49}, nullptr, 15, true, false, "IPAPGothic", true, "List2"},
-    {"List1", "rk::ListBox", "Form1", {552, 312, 137, 94}, nullptr, 15, false, false, "IPAPGothic", true, "List1"},
+    {"List2", "QListWidget", "Form1", {528, 96, 177, 49}, nullptr, 15, true, false, "IPAPGothic", true, "List2"},
+    {"List1", "QListView", "Form1", {552, 312, 137, 94}, nullptr, 15, false, false, "IPAPGothic", true, "List1"},
     {"Text3", "QLineEdit", "Form1", {608, 216, 49, 25}, "y1", 15, true, false, "IPAPGothic", true, "Text3"},
     {"Text2", "QLineEdit", "Form1", {608, 240, 49, 22}, "x2", 15, true, false, "IPAPGothic", true, "Text2"},
     {"Text1", "QLineEdit", "Form1", {608, 192, 49, 24}, "x1", 16, true, false, "IPAPGothic", true, "Text1"},
@@ -207,8 +208,8 @@ TEST_F(StartUp, StateBeforeAnyAction)
     const char* texts[] = {"y' = - y", "y' = x - y", "y' = 2", "y' = sin(4x)", "y' = xcos(4x) -y", "y' = x/2 -sin(x+y)"};
     for (int row = 0; row < 6; ++row)
         EXPECT_EQ(form.List2->model()->index(row, 0).data().toString(), texts[row]);
-    EXPECT_EQ(form.List2->ListIndex(), -1);
-    EXPECT_EQ(form.List1->count(), 0u);
+    EXPECT_EQ(ListIndex(*form.List2), -1);
+    EXPECT_EQ(listedCount(form), 0u);
     EXPECT_FALSE(form.Text4->isVisible());
     EXPECT_FALSE(form.Label4->isVisible());
     EXPECT_FALSE(form.Label5->isVisible());
@@ -246,7 +247,7 @@ TEST_F(StartUp, ListsShowWholeRowsOfWholeGlyphs)
     QApplication::processEvents();
     for (const RowsCase& c : {RowsCase{"List2", 3}, RowsCase{"List1", 6}}) {
         SCOPED_TRACE(c.list);
-        auto* list = form.findChild<ListBox*>(c.list);
+        auto* list = form.findChild<QListView*>(c.list);
         ASSERT_NE(list, nullptr);
         const QImage shown = list->viewport()->grab().toImage();
         const QRect inside = list->viewport()->rect();
@@ -303,12 +304,12 @@ TEST_F(Commands, ReadyClearsAndLeavesTheValues)
     typeAndEnter("0");
     typeAndEnter("1");
     typeAndEnter("0.2");
-    ASSERT_EQ(form.List1->count(), 5u);
+    ASSERT_EQ(listedCount(form), 5u);
     form.Command3->click();
 
     form.Command1->click();
     QApplication::processEvents();
-    EXPECT_EQ(form.List1->count(), 0u);
+    EXPECT_EQ(listedCount(form), 0u);
     EXPECT_EQ(form.List1->model()->rowCount(), 0);
     EXPECT_EQ(form.Text1->text(), "");
     EXPECT_EQ(form.Text2->text(), "");
@@ -320,7 +321,7 @@ TEST_F(Commands, ReadyClearsAndLeavesTheValues)
     EXPECT_EQ(form.values().eqNo.integerValue(), 1);
     EXPECT_EQ(form.values().y1.doubleValue(), 1.0);
     EXPECT_EQ(form.values().x2.doubleValue(), 0.2);
-    EXPECT_EQ(form.List2->ListIndex(), 0);
+    EXPECT_EQ(ListIndex(*form.List2), 0);
     EXPECT_TRUE(form.Text4->isVisible());
 
     // A new x2 right after Ready runs from the previous start.
@@ -660,7 +661,7 @@ TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().outOfRange));
-    EXPECT_EQ(form.List1->count(), 0u);
+    EXPECT_EQ(listedCount(form), 0u);
     EXPECT_EQ(form.Picture1->image(), before);
     box->accept();
 
@@ -671,7 +672,7 @@ TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
     box = message();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().tooLong));
-    EXPECT_EQ(form.List1->count(), 0u);
+    EXPECT_EQ(listedCount(form), 0u);
 
     // Answered, the window goes on: a sound run works.
     box->accept();
@@ -680,7 +681,7 @@ TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
     form.Text2->setFocus();
     form.Text2->clear();
     typeAndEnter("0.1");
-    EXPECT_EQ(form.List1->count(), 3u);
+    EXPECT_EQ(listedCount(form), 3u);
 }
 
 TEST_P(RunsIn, StoppedRunKeepsWhatItListed)
@@ -696,7 +697,7 @@ TEST_P(RunsIn, StoppedRunKeepsWhatItListed)
     QMessageBox* box = message();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().stopped));
-    EXPECT_EQ(form.List1->count(), 1u);
+    EXPECT_EQ(listedCount(form), 1u);
     EXPECT_TRUE(form.List1->model()->index(0, 0).data(Qt::ToolTipRole).toString().endsWith(QString::fromUtf8(GetParam().stoppedStep)));
     box->accept();
 }
@@ -715,7 +716,7 @@ TEST_P(RunsIn, EveryRowExplainsItsStep)
                                            "k3 = f(x + h/2, y + k2·h/2) = %6\nk4 = f(x + h, y + k3·h) = %7\n"
                                            "y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %8");
     const auto fixed = [](double d) { return QString::number(d, 'f', 5); };
-    ListBox* list = form.List1;
+    QListView* list = form.List1;
     form.Command1->click();
     typeAndEnter("0");
     typeAndEnter("1");

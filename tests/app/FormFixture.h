@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -18,6 +20,13 @@ inline void activate(Form1& form)
 {
     QApplication::setActiveWindow(&form);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+}
+
+// The lines that List1 shows, as a person reads them.
+inline std::size_t listedCount(const Form1& form) { return static_cast<std::size_t>(form.List1->model()->rowCount()); }
+inline std::string listedLine(const Form1& form, std::size_t row)
+{
+    return form.List1->model()->index(static_cast<int>(row), 0).data().toString().toStdString();
 }
 
 // Loads, shows and activates the window, as the program's start does.
@@ -78,8 +87,8 @@ protected:
     std::vector<std::string> listed() const
     {
         std::vector<std::string> lines;
-        for (std::size_t i = 0; i < form.List1->count(); ++i)
-            lines.emplace_back(form.List1->item(i));
+        for (std::size_t i = 0; i < listedCount(form); ++i)
+            lines.push_back(listedLine(form, i));
         return lines;
     }
 

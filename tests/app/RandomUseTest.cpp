@@ -130,10 +130,10 @@ public:
     void enterInFinalBox()
     {
         clickCentre(form.Text2);
-        const std::size_t before = form.List1->count();
+        const std::size_t before = listedCount(form);
         QTest::keyClick(form.Text2, Qt::Key_Return);
         QApplication::processEvents();
-        const std::size_t added = form.List1->count() - before;
+        const std::size_t added = listedCount(form) - before;
         const bool messaged = answerMessage();
         ++runs;
         messages += messaged;
@@ -155,7 +155,7 @@ public:
             else
                 EXPECT_EQ(added, passes);
             if (added > 0 && std::fabs(x1) < 1e15) {
-                const std::string first(form.List1->item(before));
+                const std::string first(listedLine(form, before));
                 EXPECT_EQ(first.substr(0, first.find(' ')), printfFixed(x1, 2));
             }
         }
@@ -200,10 +200,10 @@ public:
 
     void checkNewLines()
     {
-        if (form.List1->count() < checkedLines)
+        if (listedCount(form) < checkedLines)
             checkedLines = 0; // Ready emptied the table
-        for (; checkedLines < form.List1->count(); ++checkedLines) {
-            const std::string line = form.List1->item(checkedLines);
+        for (; checkedLines < listedCount(form); ++checkedLines) {
+            const std::string line = listedLine(form, checkedLines);
             // Values far beyond a plot's range have long integer parts; the shape still holds.
             ASSERT_TRUE(lineShape.match(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()))).hasMatch())
                 << "line " << checkedLines << ": " << line;
@@ -221,7 +221,7 @@ public:
             if (::testing::Test::HasFatalFailure() || (::testing::Test::HasFailure() && action % 100 == 0))
                 break;
             // Keep a long soak within bounds of memory: a person presses Ready now and then.
-            if (form.List1->count() > 3'000'000)
+            if (listedCount(form) > 3'000'000)
                 form.Command1->click();
         }
     }

@@ -77,6 +77,11 @@ sleep "$settle"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended by itself after its window showed"
 
 kill -TERM "$program_pid"
+for _ in $(seq 50); do
+  kill -0 "$program_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$program_pid" 2>/dev/null && fail "the program did not end within 5 s of SIGTERM"
 wait "$program_pid"
 status=$?
 program_pid=''

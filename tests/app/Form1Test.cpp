@@ -388,6 +388,9 @@ TEST_F(Commands, WholeHelpTextLiesInsideTheBoxWhichNeverScrolls)
 TEST_F(Commands, EndLeavesTheEventLoopWithStatusZero)
 {
     QTimer::singleShot(0, form.Command2, [this] { QTest::mouseClick(form.Command2, Qt::LeftButton); });
+    // Should End not end the loop, the test fails rather than hang.
+    QObject guard;
+    QTimer::singleShot(5000, &guard, [] { QApplication::exit(-1); });
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
@@ -518,51 +521,54 @@ struct FailedSaveCase {
     const char* earlier; // what a file at the chosen path holds before
     const char* name;
     int reason; // the system's error, in the words of the process locale
+    const char* label;
 };
 
-TEST_F(Results, FailedSaveSaysWhyAndChangesNothing)
+class FailedSave : public Results, public ::testing::WithParamInterface<FailedSaveCase> {};
+
+TEST_P(FailedSave, SaysWhyAndChangesNothing)
 {
+    const FailedSaveCase& c = GetParam();
+    QTemporaryDir scratch;
+    if (c.disk && ::mount("tmpfs", scratch.path().toLocal8Bit().constData(), "tmpfs", 0, c.disk) != 0) {
+        const char* lack = "mounting a small tmpfs needs root with CAP_SYS_ADMIN";
+        if (std::getenv("CI"))
+            FAIL() << lack;
+        GTEST_SKIP() << lack;
+    }
+    const auto unmount = qScopeGuard([&] {
+        if (c.disk)
+            ::umount2(scratch.path().toLocal8Bit().constData(), MNT_DETACH);
+    });
     // About 5,600 bytes: more than the small disk takes, less than one write
     // buffer, so the write fails only when the file is flushed.
     run("0", "20");
     const std::vector<std::string> table = listed();
-    const FailedSaveCase cases[] = {
-        {"size=4k", "", "table.csv", ENOSPC},
-        {"size=8k", "earlier\n", "table.csv", ENOSPC},
-        {nullptr, "", "plain/table.csv", ENOTDIR}, // root may write anywhere else
-    };
-    for (const FailedSaveCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        QTemporaryDir scratch;
-        if (c.disk && ::mount("tmpfs", scratch.path().toLocal8Bit().constData(), "tmpfs", 0, c.disk) != 0) {
-            EXPECT_EQ(std::getenv("CI"), nullptr) << "mounting a tmpfs needs root with CAP_SYS_ADMIN";
-            std::fprintf(stderr, "skipped: no tmpfs could be mounted (not root?)\n");
-            continue;
-        }
-        const auto unmount = qScopeGuard([&] {
-            if (c.disk)
-                ::umount2(scratch.path().toLocal8Bit().constData(), MNT_DETACH);
-        });
-        chosen = scratch.filePath(c.name);
-        QFile earlier(c.disk ? chosen : scratch.filePath("plain"));
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-        earlier.write(c.earlier);
-        earlier.close();
-        const QStringList before = QDir(scratch.path()).entryList(QDir::Files);
-        choose(openMenu(form.List1, Way::MenuKey), "Save table as CSV…");
-        auto* box = form.findChild<QMessageBox*>("SaveMessage");
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text(), QString("The file %1 could not be saved: %2.").arg(chosen, qt_error_string(c.reason)));
-        box->accept();
-        QApplication::processEvents();
-        reactivate();
-        // No temporary file left behind, and an earlier file whole.
-        EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files), before);
-        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
-        EXPECT_EQ(earlier.readAll(), c.earlier);
-        EXPECT_EQ(listed(), table);
-    }
+    chosen = scratch.filePath(c.name);
+    QFile earlier(c.disk ? chosen : scratch.filePath("plain"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write(c.earlier);
+    earlier.close();
+    const QStringList before = QDir(scratch.path()).entryList(QDir::Files);
+    choose(openMenu(form.List1, Way::MenuKey), "Save table as CSV…");
+    auto* box = form.findChild<QMessageBox*>("SaveMessage");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QString("The file %1 could not be saved: %2.").arg(chosen, qt_error_string(c.reason)));
+    box->accept();
+    QApplication::processEvents();
+    reactivate();
+    // No temporary file left behind, and an earlier file whole.
+    EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files), before);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), c.earlier);
+    EXPECT_EQ(listed(), table);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, FailedSave, ::testing::Values(
+    FailedSaveCase{"size=4k", "", "table.csv", ENOSPC, "FullDisk"},
+    FailedSaveCase{"size=8k", "earlier\n", "table.csv", ENOSPC, "FullDiskOverAnEarlierFile"},
+    FailedSaveCase{nullptr, "", "plain/table.csv", ENOTDIR, "FolderInsideAFile"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(Results, PlotLeavesAsShown)
 {

@@ -134,13 +134,6 @@ Form1::Form1()
     new ResultsMenus(*List1, results_->table(), *Picture1, this);
 }
 
-QSize Form1::plotSurfaceSize()
-{
-    const auto picture = std::find_if(kControlDesigns.begin(), kControlDesigns.end(),
-                                      [](const ControlDesign& d) { return d.kind == ControlKind::PictureBox; });
-    return PictureBox::interiorOf(QSize(pixels(picture->width), pixels(picture->height)));
-}
-
 QWidget* Form1::createControl(const ControlDesign& design)
 {
     QWidget* parent = design.container.empty() ? static_cast<QWidget*>(this) : controls_.at(design.container);

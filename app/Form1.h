@@ -48,10 +48,6 @@ class Form1 : public QWidget {
 public:
     Form1();
 
-    // The plot's drawing surface in pixels at a pixel ratio of 1, known
-    // before the window is made.
-    static QSize plotSurfaceSize();
-
     // Draws the start-up frame and fills the equation list; run once,
     // before the window is first shown.
     void Form_Load();

@@ -46,10 +46,10 @@ package=$(dpkg-deb -f "$deb" Package)
 # count each side of an alternative.
 depends=$(dpkg-deb -f "$deb" Depends)
 depends_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/:.*//; s/[[:space:]]//g' | grep -v '^$')
-# The binary links the Qt libraries and fontconfig; the fonts are looked up
-# by family name at run time, so nothing but Depends brings them onto a fresh
-# machine. (The window icon is built in, so no SVG plugin is needed.)
-for want in libqt6core6 libqt6gui6 libqt6widgets6 libfontconfig1 fonts-ipafont-gothic fonts-ipafont-mincho; do
+# The binary links the Qt libraries; the fonts are looked up by family name
+# and the SVG plugin that draws the window icon is loaded at run time, so
+# nothing but Depends brings them onto a fresh machine.
+for want in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-ipafont-gothic fonts-ipafont-mincho; do
   # Later Debian releases renamed the Qt libraries with a t64 suffix.
   grep -qxE "${want}(t64)?" <<<"$depends_names" || fail "Depends does not name $want (Depends: $depends)"
 done

@@ -1,6 +1,5 @@
 #include "ui/PictureBox.h"
 
-#include "ui/SurfaceAhead.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
@@ -72,7 +71,7 @@ PictureBox::PictureBox(QSize outerSize, QWidget* parent) : QFrame(parent), inter
 
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     pixelSize_ = std::max(1, static_cast<int>(std::lround(ratio)));
-    image_ = takeSurface(interior_ * pixelSize_);
+    image_ = QImage(interior_ * pixelSize_, QImage::Format_RGB32);
     image_.setDevicePixelRatio(pixelSize_);
     image_.fill(backColor_);
 

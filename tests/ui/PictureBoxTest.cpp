@@ -1,5 +1,4 @@
 #include "ui/PictureBox.h"
-#include "ui/SurfaceAhead.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +37,6 @@ TEST_F(PictureBoxTest, InteriorIsTheBoxLessItsBorder)
 {
     EXPECT_EQ(box.interiorSize(), QSize(501, 501));
     EXPECT_EQ(box.image().size(), QSize(501, 501));
-}
-
-// A surface made ahead is used only at its own size, and starts as blank as
-// a new one: in the box's back colour.
-TEST(PictureBoxSurface, MadeAheadOrNew)
-{
-    for (const QSize ahead : {QSize(501, 501), QSize(401, 401)}) {
-        prepareSurface(ahead);
-        const PictureBox made(QSize(505, 505));
-        EXPECT_EQ(made.image().size(), QSize(501, 501));
-        EXPECT_EQ(made.image().pixel(0, 0), qRgb(255, 255, 255));
-        EXPECT_EQ(made.image().pixel(500, 500), qRgb(255, 255, 255));
-    }
 }
 
 struct Mapping {

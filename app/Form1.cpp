@@ -227,12 +227,6 @@ void Form1::Form_Load()
         List2->addItem(toQString(text));
 }
 
-Value Form1::f(const Value& x, const Value& y) const
-{
-    const int equation = equationNumber(values_.eqNo);
-    return equation == 0 ? Value() : Value(rk::f(equation, x.toDouble(), y.toDouble()));
-}
-
 void Form1::List2_Click()
 {
     values_.eqNo = Value::integer(static_cast<std::int16_t>(ListIndex(*List2) + 1));

@@ -52,10 +52,6 @@ public:
     // before the window is first shown.
     void Form_Load();
 
-    // The right-hand side of the selected equation.
-    Value f(const Value& x, const Value& y) const;
-    const FormValues& values() const { return values_; }
-
     PictureBox* Picture1 = nullptr;
     QListView* List1 = nullptr;
     QListWidget* List2 = nullptr;

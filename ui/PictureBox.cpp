@@ -113,13 +113,6 @@ double PictureBox::rowOf(double y) const
     return (y - scaleTop_) / scaleHeight_ * interior_.height();
 }
 
-QPoint PictureBox::pixelOf(double x, double y) const
-{
-    // Clamped far outside the interior so that the conversion to int is defined.
-    const auto grid = [](double v) { return static_cast<int>(std::clamp(std::floor(v), -1e6, 1e6)); };
-    return QPoint(grid(columnOf(x)), grid(rowOf(y)));
-}
-
 void PictureBox::setPixel(long column, long row, QRgb colour)
 {
     if (column < 0 || row < 0 || column >= interior_.width() || row >= interior_.height())

@@ -29,8 +29,6 @@ public:
 
     void setBackColor(QColor colour);
     void setForeColor(QColor colour);
-    QColor backColor() const { return backColor_; }
-    QColor foreColor() const { return foreColor_; }
 
     // (left, top)-(right, bottom) in user units over the interior.
     void Scale(double left, double top, double right, double bottom);
@@ -49,10 +47,6 @@ public:
     // The interior as shown, with the widgets laid over the drawing (the
     // legend), at the device pixel ratio.
     QImage shownImage();
-    // The logical interior pixel that a user coordinate falls on (it may lie
-    // outside the interior).
-    QPoint pixelOf(double x, double y) const;
-    QSize interiorSize() const { return interior_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

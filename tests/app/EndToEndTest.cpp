@@ -40,6 +40,10 @@
 #define RK_SANITIZED_PROGRAM 0
 #endif
 
+#include "app/FormDesign.h"
+#include "ui/PictureBox.h"
+#include "ui/Twips.h"
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -50,27 +54,36 @@ using Ms = std::chrono::milliseconds;
 constexpr int kSlowdown = RK_SANITIZED_PROGRAM ? 5 : 1;
 Ms limit(Ms plain) { return plain * kSlowdown; }
 
-// Where the window's parts are, in client pixels.
-constexpr QSize kClientSize(708, 573);
-constexpr QRect kList2(528, 96, 177, 49);
+// Where the window's parts are, in client pixels, as the design places them.
+QRect placeOf(std::string_view name)
+{
+    for (const rk::ControlDesign& d : rk::kControlDesigns)
+        if (d.name == name)
+            return QRect(rk::pixels(d.left), rk::pixels(d.top), rk::pixels(d.width), rk::pixels(d.height));
+    return {};
+}
+const QSize kClientSize(rk::pixels(rk::kForm1Design.clientWidth), rk::pixels(rk::kForm1Design.clientHeight));
+const QRect kList2 = placeOf("List2");
 constexpr int kListFrame = 1;
 constexpr int kListRowHeight = 15;
-constexpr QRect kReady(560, 144, 89, 33);
-constexpr QRect kEnd(576, 504, 65, 33);
-constexpr QRect kHelp(568, 40, 81, 25);
-constexpr QRect kHelpBox(536, 408, 161, 97);
-constexpr QRect kList1(552, 312, 137, 94);
+const QRect kReady = placeOf("Command1");
+const QRect kEnd = placeOf("Command2");
+const QRect kHelp = placeOf("Command3");
+const QRect kHelpBox = placeOf("Text4");
+const QRect kList1 = placeOf("List1");
 // Bare window background: the pointer rests here so that no button is
 // captured hovered.
 constexpr QPoint kRestingSpot(690, 20);
 
-// The plot's interior: the 505-pixel box at (24, 32) less its 2-pixel border.
-constexpr QPoint kInteriorOrigin(26, 34);
-constexpr int kInteriorSide = 501;
+// The plot's interior: the box less its border.
+const QRect kInterior = placeOf("Picture1").adjusted(rk::PictureBox::kBorderWidth, rk::PictureBox::kBorderWidth,
+                                                     -rk::PictureBox::kBorderWidth, -rk::PictureBox::kBorderWidth);
+const QPoint kInteriorOrigin = kInterior.topLeft();
+const int kInteriorSide = kInterior.width();
 // In interior pixels. The legends "y" and "y'" are written in the point
 // colours, so they are the one place those colours may appear off the curve.
-constexpr QRect kSolutionLegend(112, 8, 11, 19);
-constexpr QRect kSlopeLegend(144, 8, 16, 19);
+const QRect kSolutionLegend = placeOf("Label4");
+const QRect kSlopeLegend = placeOf("Label5");
 // The start-up title is printed across the top rows; Ready must erase it.
 constexpr int kTitleRows = 30;
 

@@ -27,7 +27,11 @@ constexpr Name kNames[] = {
     {"log", Op::Log},   {"sqrt", Op::Sqrt}, {"abs", Op::Abs},
 };
 
-bool isLeaf(Op op) { return op <= Op::E; }
+std::string_view nameOf(Op op)
+{
+    return std::find_if(std::begin(kNames), std::end(kNames), [&](const Name& n) { return n.op == op; })->text;
+}
+
 bool isFunction(Op op) { return op >= Op::Sin; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -51,19 +55,89 @@ char fold(char16_t u)
     }
 }
 
-enum class Kind { Number, Name, Plus, Minus, Times, Divide, Caret, Open, Close, End };
+// The first seven in the order of kSymbols.
+enum class Kind { Plus, Minus, Times, Divide, Caret, Open, Close, Number, Name, End };
+constexpr std::string_view kSymbols = "+-*/^()";
 
 struct Token {
     Kind kind;
     std::size_t position;
     std::size_t length;
-    double number = 0; // for a Number
+    double number = 0;  // for a Number
     Op op = Op::Number; // for a Name
 };
 
-// Recursive descent, one token ahead. Errors are thrown as ReadError and
-// caught in read(). Only parentheses recurse, and they are counted before
-// they do; chains of signs and of '^' are read in loops.
+[[noreturn]] void fail(ReadProblem problem, std::size_t position, std::size_t length)
+{
+    throw ReadError{problem, position, length};
+}
+[[noreturn]] void fail(ReadProblem problem, const Token& at) { fail(problem, at.position, at.length); }
+
+// One operand or result while a program is written out as readAs() shows it.
+struct Written {
+    enum Shape { Leaf, Unary, Binary };
+    std::string text;  // UTF-8
+    std::size_t units; // its length in UTF-16 units
+    int depth;         // of its parentheses
+    Shape shape;
+
+    void enclose()
+    {
+        text = "(" + text + ")";
+        units += 2;
+        ++depth;
+    }
+};
+
+// Writes one instruction, its operands taken from the stack.
+void write(std::vector<Written>& stack, const Instruction& in)
+{
+    if (in.op == Op::Number) {
+        std::array<char, 32> digits; // the shortest that read back to the same double
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), in.number).ptr;
+        const std::string text(digits.data(), end);
+        stack.push_back({text, text.size(), 0, Written::Leaf});
+    } else if (in.op <= Op::E) { // a name
+        stack.push_back({std::string(nameOf(in.op)), nameOf(in.op).size(), 0, Written::Leaf});
+    } else if (in.op == Op::Negate) {
+        Written& w = stack.back();
+        if (w.shape == Written::Binary)
+            w.enclose();
+        w.text.insert(0, "\u2212");
+        w.units += 1;
+        w.shape = Written::Unary;
+    } else if (isFunction(in.op)) {
+        Written& w = stack.back();
+        w.enclose();
+        w.text.insert(0, nameOf(in.op));
+        w.units += nameOf(in.op).size();
+        w.shape = Written::Leaf;
+    } else {
+        Written right = std::move(stack.back());
+        stack.pop_back();
+        Written& left = stack.back();
+        // Every operation that is an operand of a binary one is in
+        // parentheses, a negation too: (−2) · x, 2^(−1).
+        if (left.shape != Written::Leaf)
+            left.enclose();
+        if (right.shape != Written::Leaf)
+            right.enclose();
+        const std::string_view sign = in.op == Op::Add        ? " + "
+                                      : in.op == Op::Subtract ? " \u2212 "
+                                      : in.op == Op::Multiply ? " \u00B7 "
+                                      : in.op == Op::Divide   ? " / "
+                                                              : "^";
+        left.text += sign;
+        left.text += right.text;
+        left.units += (in.op == Op::Power ? 1 : 3) + right.units;
+        left.depth = std::max(left.depth, right.depth);
+        left.shape = Written::Binary;
+    }
+}
+
+// Recursive descent, one token ahead; errors are thrown and caught in read().
+// Only parentheses recurse, and their depth is checked before they do;
+// chains of signs and of '^' are read in loops.
 class Reader {
 public:
     explicit Reader(std::u16string_view text) : text_(text) {}
@@ -74,27 +148,26 @@ public:
         if (token_.kind == Kind::End)
             fail(ReadProblem::Empty, token_);
         expression();
-        // An expression stops only at the end or at a ')'.
-        if (token_.kind == Kind::Close)
+        if (token_.kind == Kind::Close) // an expression stops only there or at the end
             fail(ReadProblem::UnexpectedClosingParenthesis, token_);
     }
 
     std::vector<Instruction> program;
-    std::vector<Token> sources; // the token each instruction came from
 
 private:
-    [[noreturn]] static void fail(ReadProblem problem, std::size_t position, std::size_t length)
-    {
-        throw ReadError{problem, position, length};
-    }
-    [[noreturn]] static void fail(ReadProblem problem, const Token& at) { fail(problem, at.position, at.length); }
-
     char at(std::size_t i) const { return i < text_.size() ? fold(text_[i]) : '\0'; }
 
+    // The written-out form is longer than the typed text and, as x+x+x…
+    // nests to the left, can be deeper. A text whose form could not be read
+    // back is refused where that form passes a limit.
     void emit(Op op, const Token& from, double number = 0)
     {
         program.push_back({op, number});
-        sources.push_back(from);
+        write(written_, program.back());
+        if (written_.back().units > kMaxOwnEquationLength)
+            fail(ReadProblem::TooLong, from);
+        if (written_.back().depth > kMaxParenthesisDepth)
+            fail(ReadProblem::TooDeep, from);
     }
 
     void advance()
@@ -103,95 +176,59 @@ private:
             ++pos_;
         const std::size_t start = pos_;
         const char c = at(start);
-        if (start == text_.size())
+        if (start == text_.size()) {
             token_ = {Kind::End, start, 0};
-        else if (isDigit(c) || c == '.')
+        } else if (isDigit(c) || c == '.') {
             token_ = number();
-        else if (isLetter(c))
+        } else if (isLetter(c)) {
             token_ = name();
-        else {
-            token_ = {symbol(c), start, 1};
+        } else if (const auto symbol = kSymbols.find(c); symbol != std::string_view::npos) {
+            token_ = {static_cast<Kind>(symbol), start, 1};
             ++pos_;
+        } else { // a character outside the Basic Multilingual Plane is marked whole
+            const bool pair = start + 1 < text_.size() && text_[start] >= 0xD800 && text_[start] <= 0xDBFF &&
+                              text_[start + 1] >= 0xDC00 && text_[start + 1] <= 0xDFFF;
+            fail(ReadProblem::UnknownCharacter, start, pair ? 2 : 1);
         }
     }
 
-    Kind symbol(char c) const
-    {
-        switch (c) {
-        case '+': return Kind::Plus;
-        case '-': return Kind::Minus;
-        case '*': return Kind::Times;
-        case '/': return Kind::Divide;
-        case '^': return Kind::Caret;
-        case '(': return Kind::Open;
-        case ')': return Kind::Close;
-        }
-        // A character outside the Basic Multilingual Plane is marked whole.
-        const bool pair = pos_ + 1 < text_.size() && text_[pos_] >= 0xD800 && text_[pos_] <= 0xDBFF &&
-                          text_[pos_ + 1] >= 0xDC00 && text_[pos_ + 1] <= 0xDFFF;
-        fail(ReadProblem::UnknownCharacter, pos_, pair ? 2 : 1);
-    }
-
-    void skipDigits()
-    {
-        while (isDigit(at(pos_)))
-            ++pos_;
-    }
-
+    // from_chars takes the longest number here, rounded to nearest at any
+    // length: digits, a point, and an exponent only with its digits (2e is 2
+    // times the constant e). It would also take 3. and would leave the second
+    // point of 3.5.2 to the next token, so the points are checked after it.
     Token number()
     {
         const std::size_t start = pos_;
-        skipDigits();
-        if (at(pos_) == '.') {
-            if (!isDigit(at(pos_ + 1)))
-                fail(ReadProblem::MalformedNumber, pos_, 1);
-            ++pos_;
-            skipDigits();
-        }
-        // Without a digit after it, the e is the constant: 2e is 2 times e.
-        if (at(pos_) == 'e' || at(pos_) == 'E') {
-            std::size_t digit = pos_ + 1;
-            if (at(digit) == '+' || at(digit) == '-')
-                ++digit;
-            if (isDigit(at(digit))) {
-                pos_ = digit;
-                skipDigits();
-            }
-        }
-        if (at(pos_) == '.') // a second point, as in 3.5.2
-            fail(ReadProblem::MalformedNumber, pos_, 1);
-
         std::string ascii;
-        for (std::size_t i = start; i < pos_; ++i)
+        for (std::size_t i = start; std::string_view("0123456789.eE+-").find(at(i)) != std::string_view::npos; ++i)
             ascii += at(i);
-        // from_chars rounds to nearest at any length. It reports a number that
-        // would round to 0 as out of range too; that one is refused like an
-        // overflow rather than silently read as 0.
         double value = 0;
-        if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec != std::errc())
+        const auto [end, problem] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+        pos_ = start + static_cast<std::size_t>(end - ascii.data());
+        for (std::size_t i = start; i <= pos_; ++i)
+            if (at(i) == '.' && (i == pos_ || !isDigit(at(i + 1))))
+                fail(ReadProblem::MalformedNumber, i, 1);
+        // A number that would round to 0 is refused like one too large for a
+        // double, rather than silently read as 0.
+        if (problem != std::errc())
             fail(ReadProblem::NumberOutOfRange, start, pos_ - start);
         return {Kind::Number, start, pos_ - start, value};
     }
 
+    // The longest known name at the start of the run of letters here.
     Token name()
     {
-        const std::size_t start = pos_;
+        std::string letters;
+        for (std::size_t i = pos_; isLetter(at(i)); ++i)
+            letters += at(i);
         const Name* longest = nullptr;
-        for (const Name& n : kNames) {
-            bool matches = true;
-            for (std::size_t i = 0; i < n.text.size() && matches; ++i)
-                matches = at(start + i) == n.text[i];
-            if (matches && (!longest || n.text.size() > longest->text.size()))
+        for (const Name& n : kNames)
+            if (letters.starts_with(n.text) && (!longest || n.text.size() > longest->text.size()))
                 longest = &n;
-        }
-        if (!longest) {
-            std::size_t end = start;
-            while (isLetter(at(end)))
-                ++end;
-            fail(ReadProblem::UnknownName, start, end - start);
-        }
+        if (!longest)
+            fail(ReadProblem::UnknownName, pos_, letters.size());
         pos_ += longest->text.size();
-        return {Kind::Name, start, longest->text.size(), 0, longest->op};
+        return {Kind::Name, pos_ - longest->text.size(), longest->text.size(), 0, longest->op};
     }
 
     void expression()
@@ -225,7 +262,7 @@ private:
         }
     }
 
-    // The minus signs in a run of unary signs; a plus does nothing.
+    // The minus signs of a run of unary signs; a plus does nothing.
     std::vector<Token> signs()
     {
         std::vector<Token> minuses;
@@ -254,10 +291,7 @@ private:
     void power()
     {
         primary();
-        struct Pending {
-            Token caret;
-            std::vector<Token> minuses;
-        };
+        struct Pending { Token caret; std::vector<Token> minuses; };
         std::vector<Pending> pending;
         while (token_.kind == Kind::Caret) {
             const Token caret = token_;
@@ -274,28 +308,23 @@ private:
     void primary()
     {
         const Token t = token_;
-        switch (t.kind) {
-        case Kind::Number:
+        if (t.kind == Kind::Number) {
             emit(Op::Number, t, t.number);
             advance();
-            return;
-        case Kind::Name:
+        } else if (t.kind == Kind::Name && !isFunction(t.op)) {
+            emit(t.op, t);
             advance();
-            if (!isFunction(t.op)) {
-                emit(t.op, t);
-                return;
-            }
+        } else if (t.kind == Kind::Name) {
+            advance();
             if (token_.kind != Kind::Open)
                 fail(ReadProblem::FunctionNeedsParenthesis, token_);
             parenthesised();
             emit(t.op, t);
-            return;
-        case Kind::Open:
+        } else if (t.kind == Kind::Open) {
             parenthesised();
-            return;
-        case Kind::Close:
-            fail(depth_ == 0 ? ReadProblem::UnexpectedClosingParenthesis : ReadProblem::MissingOperand, t);
-        default: // an operator or the end of the text
+        } else if (t.kind == Kind::Close && depth_ == 0) {
+            fail(ReadProblem::UnexpectedClosingParenthesis, t);
+        } else { // an operator, a ')' or the end of the text
             fail(ReadProblem::MissingOperand, t);
         }
     }
@@ -317,101 +346,8 @@ private:
     std::size_t pos_ = 0;
     Token token_{Kind::End, 0, 0};
     int depth_ = 0;
+    std::vector<Written> written_;
 };
-
-// One operand or result while a program is written out.
-struct Written {
-    enum Shape { Leaf, Unary, Binary };
-    std::string text; // UTF-8
-    std::size_t units; // its length in UTF-16 units
-    int depth;         // of its parentheses
-    Shape shape;
-
-    void enclose()
-    {
-        text = "(" + text + ")";
-        units += 2;
-        ++depth;
-    }
-};
-
-struct WrittenOut {
-    std::string text;
-    std::size_t past; // the instruction where the text passes the limits, or the program's size
-    ReadProblem problem;
-};
-
-std::string_view nameOf(Op op)
-{
-    return std::find_if(std::begin(kNames), std::end(kNames), [&](const Name& n) { return n.op == op; })->text;
-}
-
-Written leaf(const Instruction& in)
-{
-    if (in.op != Op::Number)
-        return {std::string(nameOf(in.op)), nameOf(in.op).size(), 0, Written::Leaf};
-    std::array<char, 32> digits; // the shortest that reads back to the same double
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), in.number).ptr;
-    const std::string text(digits.data(), end);
-    return {text, text.size(), 0, Written::Leaf};
-}
-
-// Writes the program as readAs() shows it. A text that read() could not
-// read back is not finished: it stops at the instruction that passes a limit.
-WrittenOut writeOut(const std::vector<Instruction>& program)
-{
-    std::vector<Written> stack;
-    for (std::size_t i = 0; i < program.size(); ++i) {
-        const Op op = program[i].op;
-        Written w;
-        if (isLeaf(op)) {
-            w = leaf(program[i]);
-        } else if (op == Op::Negate) {
-            w = std::move(stack.back());
-            stack.pop_back();
-            if (w.shape == Written::Binary)
-                w.enclose();
-            w.text.insert(0, "\u2212");
-            w.units += 1;
-            w.shape = Written::Unary;
-        } else if (isFunction(op)) {
-            w = std::move(stack.back());
-            stack.pop_back();
-            w.enclose();
-            const std::string_view name = nameOf(op);
-            w.text.insert(0, name);
-            w.units += name.size();
-            w.shape = Written::Leaf;
-        } else {
-            Written right = std::move(stack.back());
-            stack.pop_back();
-            w = std::move(stack.back());
-            stack.pop_back();
-            // Every operation that is an operand of a binary one is in
-            // parentheses, a negation too: (−2) · x, 2^(−1).
-            if (w.shape != Written::Leaf)
-                w.enclose();
-            if (right.shape != Written::Leaf)
-                right.enclose();
-            const std::string_view sign = op == Op::Add        ? " + "
-                                          : op == Op::Subtract ? " \u2212 "
-                                          : op == Op::Multiply ? " \u00B7 "
-                                          : op == Op::Divide   ? " / "
-                                                               : "^";
-            w.text += sign;
-            w.text += right.text;
-            w.units += (op == Op::Power ? 1 : 3) + right.units;
-            w.depth = std::max(w.depth, right.depth);
-            w.shape = Written::Binary;
-        }
-        if (w.units > kMaxOwnEquationLength)
-            return {{}, i, ReadProblem::TooLong};
-        if (w.depth > kMaxParenthesisDepth)
-            return {{}, i, ReadProblem::TooDeep};
-        stack.push_back(std::move(w));
-    }
-    return {std::move(stack.back().text), program.size(), ReadProblem::Empty};
-}
 
 } // namespace
 
@@ -425,18 +361,16 @@ std::variant<OwnEquation, ReadError> OwnEquation::read(std::u16string_view text)
     } catch (const ReadError& error) {
         return error;
     }
-    // The written-out form can be longer and deeper than the typed text
-    // (x+x+x… nests to the left); a text whose form could not be read back
-    // is refused where that form passes the limit.
-    const WrittenOut out = writeOut(reader.program);
-    if (out.past < reader.program.size()) {
-        const Token& at = reader.sources[out.past];
-        return ReadError{out.problem, at.position, at.length};
-    }
     return OwnEquation(std::move(reader.program));
 }
 
-std::string OwnEquation::readAs() const { return writeOut(program_).text; }
+std::string OwnEquation::readAs() const
+{
+    std::vector<Written> stack;
+    for (const Instruction& in : program_)
+        write(stack, in);
+    return stack.back().text;
+}
 
 double OwnEquation::operator()(double x, double y) const noexcept
 {

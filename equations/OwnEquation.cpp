@@ -74,6 +74,8 @@ struct Token {
 [[noreturn]] void fail(ReadProblem problem, const Token& at) { fail(problem, at.position, at.length); }
 
 // One operand or result while a program is written out as readAs() shows it.
+// Its shape decides whether it needs parentheses as an operand; a function
+// call brings its own, so it counts as a leaf.
 struct Written {
     enum Shape { Leaf, Unary, Binary };
     std::string text;  // UTF-8

@@ -52,9 +52,9 @@ test-sanitized: deps-test
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure
 
-# The fuzzer writes what it learns into a scratch copy of the starting corpus,
-# so the files in the repository stay as they are. test-fuzz is bounded and
-# seeded; fuzz searches for ten minutes.
+# Each fuzzer writes what it learns into a scratch copy of its starting
+# corpus, so the files in the repository stay as they are. test-fuzz is
+# bounded and seeded; fuzz searches for ten minutes with each target.
 .PHONY: test-fuzz fuzz clean-fuzz
 test-fuzz: FUZZ_ARGS = -runs=200000 -seed=1
 fuzz: FUZZ_ARGS = -max_total_time=600
@@ -64,6 +64,9 @@ test-fuzz fuzz: deps-test
 	rm -rf $(FUZZ_BUILD)/corpus && cp -r tests/fuzz/corpus $(FUZZ_BUILD)/corpus
 	./$(FUZZ_BUILD)/tests/fuzz/fuzz_text_and_numbers $(FUZZ_ARGS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus
+	rm -rf $(FUZZ_BUILD)/corpus-own-equation && cp -r tests/fuzz/corpus-own-equation $(FUZZ_BUILD)/corpus-own-equation
+	./$(FUZZ_BUILD)/tests/fuzz/fuzz_own_equation $(FUZZ_ARGS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_BUILD)/own-equation- $(FUZZ_BUILD)/corpus-own-equation
 
 clean: clean-fuzz
 clean-fuzz:

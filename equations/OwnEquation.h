@@ -1,0 +1,86 @@
+#pragma once
+// An equation y' = f(x, y) that the user types: read once into a flat
+// program, then evaluated at every step of a run.
+//
+// The language: numbers (2, 0.5, .5, 1e-3), x and y, the constants pi and e,
+// + - * / ^ with the usual ranks (^ groups to the right and binds tighter
+// than a unary sign), parentheses, and the functions sin cos tan asin acos
+// atan sinh cosh tanh exp log ln sqrt abs, whose argument is always in
+// parentheses (log and ln are both the natural log). A product may leave out
+// its '*' when the right factor starts with a letter or '(': 4x, xcos(4x),
+// (x + 1)(x - 1). A run of letters splits into the longest known names from
+// the left, so xy is x times y and pie is pi times e. Names are lower case.
+// Blanks, full-width forms from a Japanese input method and the signs that
+// readAs() writes read as their ASCII counterparts.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace rk {
+
+// Why a text cannot be read; the window words it in the user's language.
+enum class ReadProblem {
+    Empty,
+    TooLong, // as typed, or as readAs() would write it out
+    TooDeep, // parentheses nested too deep, as typed or as readAs() would write them
+    UnknownCharacter,
+    UnknownName,
+    MalformedNumber,  // a point not followed by a digit, or a second point
+    NumberOutOfRange, // too large for a double, or so small it would be 0
+    MissingOperand,
+    MissingClosingParenthesis,
+    UnexpectedClosingParenthesis,
+    FunctionNeedsParenthesis,
+    UnexpectedNumber, // a number right after an operand, as in x2 or (x + 1)2
+};
+
+struct ReadError {
+    ReadProblem problem;
+    std::size_t position; // index into the typed UTF-16 text where it goes wrong (end of text when it ends too early)
+    std::size_t length;   // how many UTF-16 units to mark, at least 1 unless at the end
+};
+
+inline constexpr std::size_t kMaxOwnEquationLength = 1000; // UTF-16 units
+inline constexpr int kMaxParenthesisDepth = 100;
+
+class OwnEquation {
+public:
+    // `text` is UTF-16 so that error positions are a line edit's cursor positions.
+    static std::variant<OwnEquation, ReadError> read(std::u16string_view text);
+
+    // The slope at (x, y): one IEEE double operation at a time, in the order
+    // the text reads, nothing regrouped or folded.
+    double operator()(double x, double y) const noexcept;
+
+    // The equation in UTF-8 with every product explicit and every nested
+    // operation in parentheses, e.g. "(x · cos(4 · x)) − y". Reading it back
+    // gives the same program.
+    std::string readAs() const;
+
+    bool operator==(const OwnEquation&) const = default; // same program
+
+    // The program: postfix, each instruction takes its operands off a stack
+    // of values and puts its result back. Leaves first, functions last.
+    enum class Op : std::uint8_t {
+        Number, X, Y, Pi, E,
+        Add, Subtract, Multiply, Divide, Power, Negate,
+        Sin, Cos, Tan, Asin, Acos, Atan, Sinh, Cosh, Tanh, Exp, Log, Sqrt, Abs,
+    };
+    struct Instruction {
+        Op op;
+        double number; // the value of a Number, 0 for the others
+        bool operator==(const Instruction&) const = default;
+    };
+
+private:
+    explicit OwnEquation(std::vector<Instruction> program) : program_(std::move(program)) {}
+
+    std::vector<Instruction> program_;
+};
+
+} // namespace rk

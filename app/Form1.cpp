@@ -4,9 +4,11 @@
 #include "app/HelpText.h"
 #include "app/ResultsMenus.h"
 #include "app/MessageNumbers.h"
+#include "app/OwnEquationDialog.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
 #include "solver/ResultsModel.h"
+#include "ui/ContextMenuKeys.h"
 #include "ui/ListBox.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -60,9 +63,13 @@ void setColours(QWidget& widget, const ControlDesign& design)
 
 QString Form1::messageFor(const RunReport& report)
 {
+    if (report.stop == Stop::NoSlope)
+        return tr("The slope has no value at x = %1, so the run stopped there.").arg(shortest(report.stoppedAt));
     if (report.outcome == RunOutcome::Stopped)
         return tr("The solution grew beyond the range of numbers at x = %1, so the run stopped there.")
             .arg(shortest(report.stoppedAt));
+    if (report.refusal == Refusal::StartNotFinite)
+        return tr("The initial ordinate y1 is beyond the range of numbers, so the run was not started.");
     if (report.refusal == Refusal::TooManyPasses)
         return tr("A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.")
             .arg(grouped(kMaxPasses), shortest(kStep),
@@ -132,6 +139,19 @@ Form1::Form1()
     // Owned by the window, like the controls it watches.
     new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
     new ResultsMenus(*List1, results_->table(), *Picture1, this);
+
+    equationMenu_ = new QMenu(List2);
+    equationMenu_->setObjectName("EquationMenu");
+    auto* own = equationMenu_->addAction(QString());
+    connect(own, &QAction::triggered, this, &Form1::editOwnEquation);
+    List2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(List2, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { openEquationMenu(List2->viewport()->mapToGlobal(at)); });
+    openMenuOnKeys(*List2, [this] {
+        const QRect current = List2->visualRect(List2->currentIndex());
+        const QPoint at = List2->viewport()->rect().intersects(current) ? current.center() : QPoint(0, 0);
+        openEquationMenu(List2->viewport()->mapToGlobal(at));
+    });
 }
 
 QWidget* Form1::createControl(const ControlDesign& design)
@@ -251,6 +271,38 @@ void Form1::Command3_Click()
 {
     Text4->setVisible(true);
     Text4->setPlainText(toQString(kHelpText));
+}
+
+void Form1::openEquationMenu(QPoint global)
+{
+    // Worded when shown, in the language installed at that moment.
+    equationMenu_->actions().first()->setText(tr("Own equation…"));
+    equationMenu_->popup(global);
+}
+
+void Form1::editOwnEquation()
+{
+    auto* dialog = new OwnEquationDialog(values_.own ? toQString(values_.own->text) : QString(), this);
+    // Window-modal, as the messages: the window waits for the answer.
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { useOwnEquation(dialog->equation()); });
+    dialog->open();
+}
+
+void Form1::useOwnEquation(std::shared_ptr<const TypedEquation> equation)
+{
+    if (!equation)
+        return;
+    values_.own = std::move(equation);
+    const QString text = QStringLiteral("y' = ") + toQString(values_.own->text);
+    const int row = kOwnEquation - 1;
+    if (List2->count() <= row)
+        List2->addItem(text);
+    else
+        List2->item(row)->setText(text);
+    // Selected as a click would select it: List2_Click makes eqNo 7.
+    List2->setCurrentRow(row);
 }
 
 void Form1::Solve()

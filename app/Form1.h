@@ -4,7 +4,8 @@
 //
 // What each control holds:
 //   Picture1  the plot: the frame, then each run's points (solution red, slope blue)
-//   List2     the six equations; a click selects eqNo
+//   List2     the six equations, and a seventh of the user's own once
+//             typed (its menu); a click selects eqNo
 //   Text1     x1, the start abscissa      Text3  y1, the initial ordinate
 //   Text2     x2, the final abscissa; Enter here runs the solution
 //   List1     the results, x and y, one line a pass; Label3 is its heading
@@ -32,6 +33,7 @@
 #include <map>
 
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QListView;
 class QListWidget;
@@ -75,12 +77,18 @@ private:
     void Command1_Click(); // Ready
     void Command2_Click(); // End
     void Command3_Click(); // Help
+    // List2's menu: an equation of the user's own, edited in a dialog,
+    // becomes List2's seventh row and is selected.
+    void openEquationMenu(QPoint global);
+    void editOwnEquation();
+    void useOwnEquation(std::shared_ptr<const TypedEquation> equation);
     void Solve();
     // A refused or stopped run in the user's language.
     static QString messageFor(const RunReport& report);
 
     FormValues values_;
     ResultsModel* results_ = nullptr; // what List1 shows
+    QMenu* equationMenu_ = nullptr;
     std::map<std::string_view, QWidget*> controls_;
 };
 

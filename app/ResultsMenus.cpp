@@ -2,6 +2,7 @@
 
 #include "solver/ResultsTable.h"
 #include "solver/TableExport.h"
+#include "ui/ContextMenuKeys.h"
 #include "ui/ListBox.h"
 #include "ui/PictureBox.h"
 #include "ui/QtText.h"
@@ -34,17 +35,6 @@ QString askForPath(QWidget* parent, const ResultsMenus::SaveRequest& request)
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().first();
-}
-
-// The keys that open a control's menu when it has the focus. The toolkit
-// turns the Menu key into a context menu request on some platforms only.
-void openOnKeys(QWidget& control, const std::function<void()>& open)
-{
-    auto* keys = new QAction(&control);
-    keys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    keys->setShortcutContext(Qt::WidgetShortcut);
-    control.addAction(keys);
-    QObject::connect(keys, &QAction::triggered, &control, open);
 }
 
 } // namespace
@@ -85,11 +75,11 @@ ResultsMenus::ResultsMenus(QListView& list, const ResultsTable& table, PictureBo
     list_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { openTableMenu(list_.viewport()->mapToGlobal(at)); });
-    openOnKeys(list_, [this] { openTableMenu(tableKeyboardPoint()); });
+    openMenuOnKeys(list_, [this] { openTableMenu(tableKeyboardPoint()); });
     plot_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&plot_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { openPlotMenu(plot_.mapToGlobal(at)); });
-    openOnKeys(plot_, [this] { openPlotMenu(plotKeyboardPoint()); });
+    openMenuOnKeys(plot_, [this] { openPlotMenu(plotKeyboardPoint()); });
 }
 
 std::unique_ptr<QFileDialog> ResultsMenus::saveDialog(QWidget* parent, const SaveRequest& request)

@@ -1,10 +1,12 @@
 #pragma once
 // The six built-in right-hand sides y' = f(x, y) and their display texts.
 
+#include "equations/OwnEquation.h"
 #include "ui/Value.h"
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <string_view>
 
 namespace rk {
@@ -19,17 +21,26 @@ inline constexpr std::array<std::string_view, 6> kEquationTexts{
     "y' = x/2 -sin(x+y)",
 };
 
-// The equation that a form's selection names: 1 to 6, or 0 for none (never
-// selected, or no item left selected). The comparison is numeric, and Empty
-// equals none of the numbers.
+// The number of an equation the user typed: the list's seventh row.
+inline constexpr int kOwnEquation = 7;
+
+// The equation that a form's selection names: 1 to 6, kOwnEquation, or 0
+// for none (never selected, or no item left selected). The comparison is
+// numeric, and Empty equals none of the numbers.
 inline int equationNumber(const Value& eqNo)
 {
     const double n = eqNo.toDouble();
-    for (int k = 1; k <= static_cast<int>(kEquationTexts.size()); ++k)
+    for (int k = 1; k <= kOwnEquation; ++k)
         if (n == k)
             return k;
     return 0;
 }
+
+// The equation of a run: its number and, for kOwnEquation, what was typed.
+struct Equation {
+    int number = 0;
+    std::shared_ptr<const TypedEquation> own;
+};
 
 // Calls `use` with the right-hand side of equation `number`, a callable
 // (double x, double y) -> double, so that a run can have it inlined. Each
@@ -60,6 +71,17 @@ decltype(auto) withRightHandSide(int number, Use&& use)
     });
     default: return use([](double, double) { return 0.0; });
     }
+}
+
+// The same where the number may be kOwnEquation: `own` runs its program.
+template <typename Use>
+decltype(auto) withRightHandSide(int number, const TypedEquation* own, Use&& use)
+{
+    if (number == kOwnEquation && own) {
+        const OwnEquation& program = own->program;
+        return use([&program](double x, double y) { return program(x, y); });
+    }
+    return withRightHandSide(number, use);
 }
 
 // The right-hand side of equation `number` at (x, y).

@@ -83,4 +83,11 @@ private:
     std::vector<Instruction> program_;
 };
 
+// An own equation as the equation list shows it: the text as typed, without
+// leading and trailing blanks, in UTF-8, and what it reads as.
+struct TypedEquation {
+    std::string text;
+    OwnEquation program;
+};
+
 } // namespace rk

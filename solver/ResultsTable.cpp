@@ -6,7 +6,7 @@
 
 namespace rk {
 
-void ResultsTable::beginRun(int equation, double x1, std::int64_t lines)
+void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::int64_t lines)
 {
     // A run's lines arrive one by one; making room for all of them at once
     // spares the copies, and the spare half, of growing as they come. Growth
@@ -14,7 +14,7 @@ void ResultsTable::beginRun(int equation, double x1, std::int64_t lines)
     const std::size_t needed = ys_.size() + static_cast<std::size_t>(std::max<std::int64_t>(lines, 0));
     if (needed > ys_.capacity())
         ys_.reserve(std::max(needed, ys_.capacity() + ys_.capacity() / 2));
-    runs_.push_back({ys_.size(), x1, equation});
+    runs_.push_back({ys_.size(), x1, n, equation});
 }
 
 void ResultsTable::clear()
@@ -39,7 +39,7 @@ TableRow ResultsTable::row(std::size_t index) const
 {
     const Run& run = runOf(index);
     const auto pass = static_cast<std::int64_t>(index - run.firstLine);
-    return {run.equation, abscissa(run.x1, pass), ys_[index], pass};
+    return {run.equation.number, run.equation.own.get(), abscissa(run.x1, pass), ys_[index], pass, run.n};
 }
 
 std::size_t ResultsTable::writeLine(std::size_t index, char* out) const

@@ -7,6 +7,7 @@
 // text is written only when it is asked for, digit for digit the same as if
 // it had been stored.
 
+#include "equations/Catalogue.h"
 #include "solver/RungeKuttaStep.h"
 #include "ui/FormatFixed.h"
 
@@ -19,15 +20,19 @@ namespace rk {
 
 // One line of the table, with the run it belongs to.
 struct TableRow {
-    int equation;   // 1..6, or 0 when the run had none selected
+    int equation;             // 1..6, kOwnEquation, or 0 when the run had none selected
+    const TypedEquation* own; // with kOwnEquation: what the run solved
     double x, y;
     std::int64_t pass; // 0 for the first line of its run
+    double n;          // the run's (x2 - x1) / h: its passes are i = 0 .. floor(n)
 };
 
 class ResultsTable {
 public:
-    // A run of `equation` from x1 starts; at most `lines` lines follow.
-    void beginRun(int equation, double x1, std::int64_t lines);
+    // A run of `equation` from x1 with the pass bound n starts; at most
+    // `lines` lines follow. The run keeps its equation, so its rows explain
+    // their steps whatever is typed later.
+    void beginRun(const Equation& equation, double x1, double n, std::int64_t lines);
     // The ordinate of the run's next pass.
     void append(double y) { ys_.push_back(y); }
 
@@ -46,7 +51,8 @@ private:
     struct Run {
         std::size_t firstLine;
         double x1;
-        int equation;
+        double n;
+        Equation equation;
     };
     const Run& runOf(std::size_t index) const;
 

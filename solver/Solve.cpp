@@ -27,27 +27,46 @@ RunReport refused(Refusal why)
     return report;
 }
 
-// The passes i = 0 .. floor(n): plot, list, step. The right-hand side is a
-// template argument so that it is inlined into the loop.
-template <typename RightHandSide>
-RunReport run(const RightHandSide& f, double x1, double y1, double n, PointSink& picture, ResultsTable& table)
+RunReport stopped(Stop why, double x, std::int64_t linesListed)
 {
     RunReport report;
+    report.outcome = RunOutcome::Stopped;
+    report.stop = why;
+    report.stoppedAt = x;
+    report.linesListed = linesListed;
+    return report;
+}
+
+bool slopesHaveValues(const Stages& s)
+{
+    return std::isfinite(s.k1) && std::isfinite(s.k2) && std::isfinite(s.k3) && std::isfinite(s.k4);
+}
+
+// The passes i = 0 .. floor(n): plot, list, step. The right-hand side is a
+// template argument so that it is inlined into the loop. A typed equation
+// may have no value where the built-in ones always have one; its run stops
+// at the row whose step has none.
+template <typename RightHandSide>
+RunReport run(const RightHandSide& f, bool typed, double x1, double y1, double n, PointSink& picture,
+              ResultsTable& table)
+{
+    std::int64_t listed = 0;
     double y = y1;
     for (std::int64_t i = 0; static_cast<double>(i) <= n; ++i) {
         const double x = abscissa(x1, i);
         const Stages step = rungeKuttaStep(f, x, y, kStep);
         plot(picture, x, y, kSolutionColour);
         plot(picture, x, step.k1, kSlopeColour);
-        if (!std::isfinite(x) || !std::isfinite(y)) {
-            report.outcome = RunOutcome::Stopped;
-            report.stoppedAt = x;
-            return report;
-        }
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return stopped(Stop::BeyondRange, x, listed);
         table.append(y);
-        ++report.linesListed;
+        ++listed;
+        if (typed && !slopesHaveValues(step))
+            return stopped(Stop::NoSlope, x, listed);
         y = step.next;
     }
+    RunReport report;
+    report.linesListed = listed;
     return report;
 }
 
@@ -58,7 +77,9 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
     cleanVectorState();
     // The form's cells are read once; from here on the run is plain doubles,
     // with an Empty cell read as 0.
-    const int equation = equationNumber(form.eqNo);
+    const int number = equationNumber(form.eqNo);
+    const Equation equation{number, number == kOwnEquation ? form.own : nullptr};
+    const bool typed = equation.own != nullptr;
     const double x1 = form.x1.toDouble();
     const double y1 = form.y1.toDouble();
     const double x2 = form.x2.toDouble();
@@ -70,14 +91,16 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
     // reaches it. Finite ends far apart make n infinite: too many as well.
     if (n >= static_cast<double>(kMaxPasses))
         return refused(Refusal::TooManyPasses);
+    if (!std::isfinite(y1))
+        return refused(Refusal::StartNotFinite);
 
-    return withRightHandSide(equation, [&](const auto& f) {
+    return withRightHandSide(number, equation.own.get(), [&](const auto& f) {
         plot(picture, x1, y1, kSolutionColour);
         plot(picture, x1, f(x1, y1), kSlopeColour);
         const auto passes = n < 0 ? 0 : static_cast<std::int64_t>(std::floor(n)) + 1;
         if (passes > 0)
-            table.beginRun(equation, x1, passes);
-        return run(f, x1, y1, n, picture, table);
+            table.beginRun(equation, x1, n, passes);
+        return run(f, typed, x1, y1, n, picture, table);
     });
 }
 

@@ -7,15 +7,17 @@
 #include "ui/Value.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace rk {
 
 // The values the window takes over from its list and input boxes.
 struct FormValues {
-    Value eqNo; // selected equation, 1..6
+    Value eqNo; // selected equation, 1..6, or kOwnEquation
     Value x1;   // start abscissa
     Value y1;   // initial ordinate y(x1)
     Value x2;   // final abscissa
+    std::shared_ptr<const TypedEquation> own = nullptr; // the equation the user typed, if any
 };
 
 // A run of more passes than this is refused before it starts.
@@ -23,13 +25,20 @@ inline constexpr std::int64_t kMaxPasses = 1'000'000;
 
 enum class RunOutcome {
     Completed, // every pass drawn and listed
-    Stopped,   // the numbers left the finite range; what came before stays
+    Stopped,   // see Stop; what came before stays
     Refused,   // nothing drawn or listed
+};
+
+enum class Stop {
+    None,
+    BeyondRange, // the numbers left the finite range
+    NoSlope,     // an own equation's slope has no value (sqrt(-1), log(0), 0/0)
 };
 
 enum class Refusal {
     None,
     InputNotFinite, // x1 or x2 is infinite
+    StartNotFinite, // y1 is infinite
     TooManyPasses,  // more than kMaxPasses passes, however many more
 };
 
@@ -37,7 +46,9 @@ enum class Refusal {
 struct RunReport {
     RunOutcome outcome = RunOutcome::Completed;
     std::int64_t linesListed = 0;
-    double stoppedAt = 0;            // Stopped: the x of the pass that left the finite range
+    Stop stop = Stop::None;          // Stopped: why
+    double stoppedAt = 0;            // Stopped: the x of the pass that left the finite range, or of the
+                                     // row whose slope has no value
     Refusal refusal = Refusal::None; // Refused: why
 };
 

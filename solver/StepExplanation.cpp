@@ -1,5 +1,6 @@
 #include "solver/StepExplanation.h"
 
+#include "app/MessageNumbers.h"
 #include "equations/Catalogue.h"
 #include "ui/QtText.h"
 
@@ -33,25 +34,49 @@ const StageLine kStageLines[] = {
     {"y(x + h)", QT_TRANSLATE_NOOP("StepExplanation", "y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %1")},
 };
 
+// The passes stop at floor(n), which may fall a step short of x2 when
+// (x2 - x1)/h comes out just under a whole number in doubles: the last row
+// of a whole run says so.
+QStringList lastRowOfRun(const TableRow& row)
+{
+    if (static_cast<double>(row.pass + 1) <= row.n)
+        return {};
+    //: %1 is n with the shortest digits that read back to it; %2 is the last pass.
+    return {QCoreApplication::translate("StepExplanation",
+                                        "Last row of this run: n = (x2 − x1)/h = %1, so the passes are i = 0 … %2.")
+                .arg(shortest(row.n), QString::number(row.pass))};
+}
+
 } // namespace
 
 QString explainStep(const ResultsTable& table, std::size_t index)
 {
     const TableRow row = table.row(index);
     if (row.equation == 0)
-        return QCoreApplication::translate(
-            "StepExplanation", "No equation was selected for this run, so every slope is 0 and y keeps its start value.");
+        return (QStringList{QCoreApplication::translate(
+                    "StepExplanation",
+                    "No equation was selected for this run, so every slope is 0 and y keeps its start value.")} +
+                lastRowOfRun(row))
+            .join(QLatin1Char('\n'));
 
     // The same step function, right-hand side and step as the run: the last
     // value is the next row's ordinate to the last bit.
     const Stages stages = withRightHandSide(
-        row.equation, [&](const auto& f) { return rungeKuttaStep(f, row.x, row.y, kStep); });
+        row.equation, row.own, [&](const auto& f) { return rungeKuttaStep(f, row.x, row.y, kStep); });
     const double values[] = {stages.k1, stages.k2, stages.k3, stages.k4, stages.next};
 
-    QStringList lines{toQString(kEquationTexts[static_cast<std::size_t>(row.equation - 1)]),
-                      QCoreApplication::translate("StepExplanation", "x = %1   y = %2")
-                          .arg(fixed(row.x, 2), fixed(row.y, 5))};
+    const QString text = row.own ? QStringLiteral("y' = ") + toQString(row.own->text)
+                                 : toQString(kEquationTexts[static_cast<std::size_t>(row.equation - 1)]);
+    QStringList lines{text, QCoreApplication::translate("StepExplanation", "x = %1   y = %2")
+                                .arg(fixed(row.x, 2), fixed(row.y, 5))};
     for (std::size_t stage = 0; stage < std::size(values); ++stage) {
+        if (row.own && stage < 4 && !std::isfinite(values[stage])) {
+            // A typed equation's run stops at the row whose step has a slope without a value.
+            //: %1 is k1 to k4, as the lines above name them; %2 is the row's x.
+            lines << QCoreApplication::translate("StepExplanation", "%1 has no value at x = %2, so the run stops here.")
+                         .arg(QString::fromLatin1(kStageLines[stage].name), fixed(row.x, 2));
+            return lines.join(QLatin1Char('\n'));
+        }
         if (!std::isfinite(values[stage])) {
             // A value past the doubles makes every later one so too, and the
             // run lists no row past it: its table ends here.
@@ -64,6 +89,7 @@ QString explainStep(const ResultsTable& table, std::size_t index)
         }
         lines << QCoreApplication::translate("StepExplanation", kStageLines[stage].text).arg(fixed(values[stage], 5));
     }
+    lines << lastRowOfRun(row);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -36,6 +36,16 @@
         <extracomment>%1 is k1 to k4 or y(x + h), as the lines above name them; %2 is the next row&apos;s x.</extracomment>
         <translation>%1 が扱える数の範囲を超えるので、計算は x = %2 の手前で止まります。</translation>
     </message>
+    <message>
+        <source>Last row of this run: n = (x2 − x1)/h = %1, so the passes are i = 0 … %2.</source>
+        <extracomment>%1 is n with the shortest digits that read back to it; %2 is the last pass.</extracomment>
+        <translation>この計算の最後の行です: n = (x2 − x1)/h = %1 なので、i = 0 … %2 まで計算します。</translation>
+    </message>
+    <message>
+        <source>%1 has no value at x = %2, so the run stops here.</source>
+        <extracomment>%1 is k1 to k4, as the lines above name them; %2 is the row&apos;s x.</extracomment>
+        <translation>%1 は x = %2 で値を持たないので、計算はここで止まります。</translation>
+    </message>
 </context>
 <context>
     <name>rk::Form1</name>
@@ -50,6 +60,85 @@
     <message>
         <source>The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.</source>
         <translation>終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
+    </message>
+    <message>
+        <source>The slope has no value at x = %1, so the run stopped there.</source>
+        <translation>傾きが x = %1 で値を持たないので、計算をそこで止めました。</translation>
+    </message>
+    <message>
+        <source>The initial ordinate y1 is beyond the range of numbers, so the run was not started.</source>
+        <translation>初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
+    </message>
+    <message>
+        <source>Own equation…</source>
+        <translation>自分の方程式…</translation>
+    </message>
+</context>
+<context>
+    <name>rk::OwnEquationDialog</name>
+    <message>
+        <source>Own equation</source>
+        <translation>自分の方程式</translation>
+    </message>
+    <message>
+        <source>Right-hand side f(x, y)</source>
+        <translation>右辺 f(x, y)</translation>
+    </message>
+    <message>
+        <source>How the program reads the equation</source>
+        <translation>方程式の読み方</translation>
+    </message>
+    <message>
+        <source>Read as: y&apos; = %1</source>
+        <translation>読み方: y' = %1</translation>
+    </message>
+    <message>
+        <source>Type the right-hand side f(x, y), for example x - y.</source>
+        <translation>右辺 f(x, y) を入力してください。例: x - y</translation>
+    </message>
+    <message>
+        <source>The equation is too long: it may have at most %1 characters, also as it reads with every product and parenthesis written out (character %2).</source>
+        <translation>方程式が長すぎます。積と括弧をすべて書き出した形でも %1 文字までです (%2 文字目)。</translation>
+    </message>
+    <message>
+        <source>Parentheses are nested more than %1 deep, also as it reads with every parenthesis written out (character %2).</source>
+        <translation>括弧の入れ子が %1 段を超えています。括弧をすべて書き出した形でも同じです (%2 文字目)。</translation>
+    </message>
+    <message>
+        <source>Character %1, &quot;%2&quot;, cannot be part of an equation.</source>
+        <translation>%1 文字目の「%2」は方程式に使えません。</translation>
+    </message>
+    <message>
+        <source>&quot;%2&quot; at character %1 is not a known name. Known: x, y, pi, e and the functions sin, cos, tan, asin, acos, atan, sinh, cosh, tanh, exp, log, ln, sqrt, abs.</source>
+        <translation>%1 文字目の「%2」は知らない名前です。使えるのは x、y、pi、e と関数 sin、cos、tan、asin、acos、atan、sinh、cosh、tanh、exp、log、ln、sqrt、abs です。</translation>
+    </message>
+    <message>
+        <source>The number at character %1 is malformed: a decimal point needs a digit after it.</source>
+        <translation>%1 文字目の数の書き方が正しくありません。小数点の後には数字が必要です。</translation>
+    </message>
+    <message>
+        <source>The number at character %1 is beyond the range of numbers.</source>
+        <translation>%1 文字目の数は扱える数の範囲を超えています。</translation>
+    </message>
+    <message>
+        <source>A number, x, y or an opening parenthesis is missing at character %1.</source>
+        <translation>%1 文字目に数、x、y または開き括弧が足りません。</translation>
+    </message>
+    <message>
+        <source>A closing parenthesis is missing at character %1.</source>
+        <translation>%1 文字目に閉じ括弧が足りません。</translation>
+    </message>
+    <message>
+        <source>The parenthesis at character %1 closes none that is open.</source>
+        <translation>%1 文字目の閉じ括弧に対応する開き括弧がありません。</translation>
+    </message>
+    <message>
+        <source>The function before character %1 needs its argument in parentheses.</source>
+        <translation>%1 文字目の前の関数は、引数を括弧で囲んでください。</translation>
+    </message>
+    <message>
+        <source>A number cannot follow at character %1; put * before it.</source>
+        <translation>%1 文字目に数を続けることはできません。前に * を入れてください。</translation>
     </message>
 </context>
 <context>

@@ -612,6 +612,7 @@ struct LocaleCase {
     const char* stopped;
     const char* noEquation;  // a row's explanation when its run had no equation
     const char* stoppedStep; // the end of a stopped run's last row's explanation
+    const char* lastRow;     // the end of a whole run's last row's explanation, for 0 to 0.2
 };
 
 const char* const kEnglish[] = {
@@ -620,20 +621,22 @@ const char* const kEnglish[] = {
     "The solution grew beyond the range of numbers at x = 0.05, so the run stopped there.",
     "No equation was selected for this run, so every slope is 0 and y keeps its start value.",
     "\ny(x + h) is beyond the range of numbers, so the run stops before x = 0.05.",
+    "\nLast row of this run: n = (x2 − x1)/h = 4, so the passes are i = 0 … 4.",
 };
 
 const LocaleCase kLocales[] = {
-    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4]},
+    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
      "計算は始めませんでした。",
      "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。",
      "この計算では方程式が選ばれていないので、傾きはどれも 0 で、y は初めの値のままです。",
-     "\ny(x + h) が扱える数の範囲を超えるので、計算は x = 0.05 の手前で止まります。"},
+     "\ny(x + h) が扱える数の範囲を超えるので、計算は x = 0.05 の手前で止まります。",
+     "\nこの計算の最後の行です: n = (x2 − x1)/h = 4 なので、i = 0 … 4 まで計算します。"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
-     kEnglish[4]},
+     kEnglish[4], kEnglish[5]},
 };
 
 // Translators first, then the window; English again afterwards.
@@ -737,7 +740,8 @@ TEST_P(RunsIn, EveryRowExplainsItsStep)
             QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(list)->child(at);
             EXPECT_EQ(cell->text(QAccessible::Description), shown);
             if (!f) {
-                EXPECT_EQ(shown, QString::fromUtf8(GetParam().noEquation));
+                EXPECT_EQ(shown, QString::fromUtf8(GetParam().noEquation) +
+                                     (i == 4 ? QString::fromUtf8(GetParam().lastRow) : QString()));
                 continue;
             }
             const double x = i * 0.05, k1 = f(x, y), k2 = f(x + 0.025, y + k1 * 0.025),
@@ -745,7 +749,9 @@ TEST_P(RunsIn, EveryRowExplainsItsStep)
             y = y + (0.05 * ((k1 + k4) + 2 * (k2 + k3))) / 6;
             const QStringList row = index.data().toString().split("    ");
             EXPECT_EQ(shown, step.arg(toQString(kEquationTexts[equationRow]), row[0], row[1], fixed(k1), fixed(k2),
-                                      fixed(k3), fixed(k4), fixed(y))) << "row " << at;
+                                      fixed(k3), fixed(k4), fixed(y)) +
+                                 (i == 4 ? QString::fromUtf8(GetParam().lastRow) : QString()))
+                << "row " << at;
             if (i < 4) {
                 EXPECT_EQ(index.siblingAtRow(at + 1).data().toString().split("    ")[1], fixed(y)) << "row " << at;
             }

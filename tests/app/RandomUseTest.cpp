@@ -50,8 +50,8 @@ public:
     std::uint64_t digest = 14695981039346656037ull; // FNV-1a over every draw and text played
     std::size_t checkedLines = 0;
     long runs = 0, messages = 0, linesSeen = 0;
-    // x1 and x2 as the last Enter in their boxes confirmed them; never confirmed, 0.
-    double x1 = 0, x2 = 0;
+    // x1, y1 and x2 as the last Enter in their boxes confirmed them; never confirmed, 0.
+    double x1 = 0, y1 = 0, x2 = 0;
     const QRegularExpression lineShape{"^-?[0-9]+\\.[0-9]{2}    -?[0-9]+\\.[0-9]{5}$"};
 
     void mix(std::uint64_t value)
@@ -145,7 +145,7 @@ public:
         linesSeen += static_cast<long>(added);
 
         const double n = (x2 - x1) / 0.05;
-        if (!std::isfinite(x1) || !std::isfinite(x2) || n >= 1e6) {
+        if (!std::isfinite(x1) || !std::isfinite(x2) || n >= 1e6 || !std::isfinite(y1)) {
             EXPECT_EQ(added, 0u) << "a refused run lists nothing";
             EXPECT_TRUE(messaged) << "a refused run says why";
         } else if (n < 0) {
@@ -193,8 +193,7 @@ public:
         case 9: {
             QLineEdit* box = pick(2) ? form.Text1 : form.Text3;
             clickCentre(box);
-            if (box == form.Text1)
-                x1 = valFromText(box->text().toStdString());
+            (box == form.Text1 ? x1 : y1) = valFromText(box->text().toStdString());
             QTest::keyClick(box, Qt::Key_Return);
             break;
         }

@@ -55,7 +55,7 @@ TEST(EquationNumber, NumericAndEmptyNamesNone)
         Value eqNo;
         int number;
     } cases[] = {{Value(), 0},         {Value::integer(0), 0}, {Value::integer(1), 1}, {Value::integer(6), 6},
-                 {Value::integer(7), 0}, {Value::integer(-1), 0}, {Value(3.0), 3},       {Value(1.5), 0}};
+                 {Value::integer(7), 7}, {Value::integer(8), 0}, {Value::integer(-1), 0}, {Value(3.0), 3},       {Value(1.5), 0}};
     for (const auto& c : cases)
         EXPECT_EQ(equationNumber(c.eqNo), c.number) << c.eqNo.toDouble();
 }

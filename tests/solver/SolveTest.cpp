@@ -261,24 +261,17 @@ TEST(Solve, OverflowStopsBeforeListingThatPass)
     EXPECT_EQ(run.report.refusal, Refusal::None);
 }
 
-TEST(Solve, InfiniteStartOrdinateStopsAtOnce)
-{
-    const Outcome run = solve(form(6, 0.3, std::numeric_limits<double>::infinity(), 1));
-    EXPECT_EQ(run.report.outcome, RunOutcome::Stopped);
-    EXPECT_TRUE(run.lines().empty());
-    EXPECT_EQ(run.report.stoppedAt, 0.3);
-}
-
 struct RefusedCase {
     double x1, x2;
     Refusal why;
+    double y1 = 1;
 };
 
 class RefusedRuns : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedRuns, NothingDrawnOrListed)
 {
-    const Outcome run = solve(form(1, GetParam().x1, 1, GetParam().x2));
+    const Outcome run = solve(form(1, GetParam().x1, GetParam().y1, GetParam().x2));
     EXPECT_EQ(run.report.outcome, RunOutcome::Refused);
     EXPECT_TRUE(run.picture.points.empty());
     EXPECT_TRUE(run.lines().empty());
@@ -294,7 +287,9 @@ INSTANTIATE_TEST_SUITE_P(Limits, RefusedRuns, ::testing::Values(
     RefusedCase{0, kInf, Refusal::InputNotFinite},
     RefusedCase{-kInf, 0, Refusal::InputNotFinite},
     RefusedCase{kInf, kInf, Refusal::InputNotFinite},
-    RefusedCase{-1e308, 1e308, Refusal::TooManyPasses} // finite ends; only the difference overflows
+    RefusedCase{-1e308, 1e308, Refusal::TooManyPasses}, // finite ends; only the difference overflows
+    RefusedCase{0.3, 1, Refusal::StartNotFinite, kInf}, // y1 = 1e309, not a solution that grew
+    RefusedCase{0.3, 0, Refusal::StartNotFinite, -kInf}
 ));
 
 TEST(Solve, LargestAllowedRunCompletes)

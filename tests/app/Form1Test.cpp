@@ -5,6 +5,7 @@
 #include "app/HelpText.h"
 #include "app/ResultsMenus.h"
 #include "app/MessageNumbers.h"
+#include "app/OwnEquationDialog.h"
 #include "app/Translations.h"
 #include "equations/Catalogue.h"
 #include "ui/QtText.h"
@@ -22,6 +23,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QWheelEvent>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -613,6 +615,7 @@ struct LocaleCase {
     const char* noEquation;  // a row's explanation when its run had no equation
     const char* stoppedStep; // the end of a stopped run's last row's explanation
     const char* lastRow;     // the end of a whole run's last row's explanation, for 0 to 0.2
+    const char* startOutOfRange;
 };
 
 const char* const kEnglish[] = {
@@ -622,10 +625,11 @@ const char* const kEnglish[] = {
     "No equation was selected for this run, so every slope is 0 and y keeps its start value.",
     "\ny(x + h) is beyond the range of numbers, so the run stops before x = 0.05.",
     "\nLast row of this run: n = (x2 − x1)/h = 4, so the passes are i = 0 … 4.",
+    "The initial ordinate y1 is beyond the range of numbers, so the run was not started.",
 };
 
 const LocaleCase kLocales[] = {
-    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5]},
+    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5], kEnglish[6]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
@@ -633,10 +637,11 @@ const LocaleCase kLocales[] = {
      "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。",
      "この計算では方程式が選ばれていないので、傾きはどれも 0 で、y は初めの値のままです。",
      "\ny(x + h) が扱える数の範囲を超えるので、計算は x = 0.05 の手前で止まります。",
-     "\nこの計算の最後の行です: n = (x2 − x1)/h = 4 なので、i = 0 … 4 まで計算します。"},
+     "\nこの計算の最後の行です: n = (x2 − x1)/h = 4 なので、i = 0 … 4 まで計算します。",
+     "初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
-     kEnglish[4], kEnglish[5]},
+     kEnglish[4], kEnglish[5], kEnglish[6]},
 };
 
 // Translators first, then the window; English again afterwards.
@@ -690,6 +695,17 @@ TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
     form.Text2->clear();
     typeAndEnter("0.1");
     EXPECT_EQ(listedCount(form), 3u);
+
+    // An initial ordinate past the doubles is the input's fault, not the solution's.
+    form.Text3->setFocus();
+    form.Text3->clear();
+    typeAndEnter("1e309");
+    typeAndEnter("");
+    box = message();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().startOutOfRange));
+    EXPECT_EQ(listedCount(form), 3u);
+    box->accept();
 }
 
 TEST_P(RunsIn, StoppedRunKeepsWhatItListed)
@@ -797,6 +813,170 @@ TEST_P(RunsIn, DesignTextsAndTableAsInEveryLocale)
 
 INSTANTIATE_TEST_SUITE_P(Locales, RunsIn, ::testing::ValuesIn(kLocales),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// An equation of the user's own, through List2's menu and its editor.
+class OwnEquations : public FormFixture {
+protected:
+    OwnEquationDialog* openEditor()
+    {
+        choose(openMenu(form.List2, Way::ShiftF10), "Own equation…");
+        return form.findChild<OwnEquationDialog*>();
+    }
+    static QLineEdit* field(OwnEquationDialog* editor) { return editor->findChild<QLineEdit*>("OwnEquationText"); }
+    static QString reading(OwnEquationDialog* editor) { return editor->findChild<QLabel*>("OwnEquationReading")->text(); }
+    static QPushButton* ok(OwnEquationDialog* editor)
+    {
+        return editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    }
+    // Types `text` over what the editor holds, then Enter.
+    void typeOwn(const QString& text)
+    {
+        OwnEquationDialog* editor = openEditor();
+        ASSERT_NE(editor, nullptr);
+        field(editor)->selectAll();
+        typeText(field(editor), text);
+        QTest::keyClick(field(editor), Qt::Key_Return);
+        QApplication::processEvents();
+        reactivate();
+    }
+    // From 0 with y1 = 1 to 0.3: six lines, the last a step short of 0.3.
+    void runFromZero()
+    {
+        form.Command1->click();
+        for (const char* text : {"0", "1", "0.3"})
+            typeAndEnter(text);
+    }
+    QStringList explanations(int from = 0) const
+    {
+        QStringList shown;
+        for (int row = from; row < form.List1->model()->rowCount(); ++row)
+            shown << form.List1->model()->index(row, 0).data(Qt::ToolTipRole).toString();
+        return shown;
+    }
+};
+
+TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
+{
+    OwnEquationDialog* editor = openEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isModal());
+    EXPECT_EQ(QApplication::focusWidget(), field(editor));
+    EXPECT_FALSE(ok(editor)->isEnabled()) << "an empty text does not read";
+    typeText(field(editor), "x +");
+    EXPECT_FALSE(ok(editor)->isEnabled());
+    EXPECT_EQ(reading(editor), "A number, x, y or an opening parenthesis is missing at character 4.");
+    QTest::keyClick(field(editor), Qt::Key_Escape);
+    QApplication::processEvents();
+    reactivate();
+    EXPECT_EQ(form.List2->count(), 6) << "Cancel changes nothing";
+
+    typeOwn("  xcos(4x) -y ");
+    ASSERT_EQ(form.List2->count(), 7);
+    EXPECT_EQ(form.List2->item(6)->text(), "y' = xcos(4x) -y");
+    EXPECT_EQ(ListIndex(*form.List2), 6);
+    runFromZero();
+    const QStringList first = explanations();
+    ASSERT_EQ(first.size(), 6);
+    EXPECT_TRUE(first[0].startsWith("y' = xcos(4x) -y\nx = 0.00   y = 1.00000\nk1 = f(x, y) = -1.00000\n"));
+    // Why the table ends a step short of 0.3.
+    EXPECT_TRUE(first[5].endsWith("\nLast row of this run: n = (x2 − x1)/h = 5.999999999999999, so the passes "
+                                  "are i = 0 … 5."));
+
+    // Edited, the seventh row says the new text; the rows listed before
+    // still explain the steps they were computed with.
+    editor = openEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(field(editor)->text(), "xcos(4x) -y");
+    field(editor)->selectAll();
+    typeText(field(editor), "x - y");
+    EXPECT_EQ(reading(editor), QString::fromUtf8("Read as: y' = x − y"));
+    QTest::keyClick(field(editor), Qt::Key_Return);
+    QApplication::processEvents();
+    reactivate();
+    EXPECT_EQ(form.List2->count(), 7);
+    EXPECT_EQ(form.List2->item(6)->text(), "y' = x - y");
+    form.Text2->setFocus();
+    typeAndEnter("");
+    EXPECT_EQ(explanations().mid(0, 6), first);
+    EXPECT_TRUE(explanations(6).first().startsWith("y' = x - y\n"));
+    form.Command1->click();
+    EXPECT_EQ(ListIndex(*form.List2), 6) << "Ready keeps the own equation selected";
+}
+
+// Each list text typed as an own equation gives the list equation's table
+// and explanations, digit for digit.
+TEST_F(OwnEquations, ListTextsTypedGiveTheListsRuns)
+{
+    for (int row = 0; row < 6; ++row) {
+        const QString text = toQString(kEquationTexts[static_cast<std::size_t>(row)]).mid(5);
+        SCOPED_TRACE(text.toStdString());
+        clickEquation(row);
+        runFromZero();
+        const std::vector<std::string> lines = listed();
+        const QStringList explained = explanations();
+        typeOwn(text);
+        ASSERT_EQ(ListIndex(*form.List2), 6) << "the run is not the typed equation's";
+        runFromZero();
+        EXPECT_EQ(listed(), lines);
+        EXPECT_EQ(explanations(), explained);
+    }
+}
+
+TEST_F(OwnEquations, SlopeWithoutValueStopsTheRunAtItsRow)
+{
+    typeOwn("sqrt(x - 0.1) + y");
+    runFromZero();
+    QApplication::processEvents();
+    auto* box = form.findChild<QMessageBox*>("RunMessage");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "The slope has no value at x = 0, so the run stopped there.");
+    EXPECT_EQ(listed(), std::vector<std::string>{"0.00    1.00000"});
+    EXPECT_TRUE(explanations().first().endsWith("\nk1 has no value at x = 0.00, so the run stops here."));
+    box->accept();
+}
+
+struct RefusedText {
+    const char* typed;
+    const char* message;
+};
+
+// What is wrong, at which character, marked in the text; OK stays disabled.
+TEST_F(OwnEquations, UnreadableTextsSayWhereAndAreMarked)
+{
+    OwnEquationDialog* editor = openEditor();
+    ASSERT_NE(editor, nullptr);
+    const auto marked = [&] {
+        const QImage shown = field(editor)->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += shown.pixel(x, y) == qRgb(255, 200, 200);
+        return count;
+    };
+    const RefusedText cases[] = {
+        {"foo(x)", "\"foo\" at character 1 is not a known name."},
+        {"sin x", "The function before character 5 needs its argument in parentheses."},
+        {"3..5", "The number at character 2 is malformed: a decimal point needs a digit after it."},
+        {"2 ** x", "A number, x, y or an opening parenthesis is missing at character 4."},
+        {"(x + 1", "A closing parenthesis is missing at character 7."},
+    };
+    for (const RefusedText& c : cases) {
+        SCOPED_TRACE(c.typed);
+        field(editor)->selectAll();
+        typeText(field(editor), c.typed);
+        EXPECT_TRUE(reading(editor).startsWith(QString::fromUtf8(c.message))) << reading(editor).toStdString();
+        EXPECT_FALSE(ok(editor)->isEnabled());
+        if (QString(c.typed) != "(x + 1") {
+            EXPECT_GT(marked(), 0) << "the place is not marked";
+        }
+    }
+    field(editor)->selectAll();
+    typeText(field(editor), QString::fromUtf8("ｘ－ｙ"));
+    EXPECT_EQ(reading(editor), QString::fromUtf8("Read as: y' = x − y"));
+    EXPECT_TRUE(ok(editor)->isEnabled());
+    EXPECT_EQ(marked(), 0);
+    editor->reject();
+}
 
 } // namespace
 } // namespace rk

@@ -261,6 +261,34 @@ TEST(Solve, OverflowStopsBeforeListingThatPass)
     EXPECT_EQ(run.report.refusal, Refusal::None);
 }
 
+// A typed equation whose slope has no value (NaN or infinite at finite x
+// and y) stops at the row whose step needed it; that row is listed.
+TEST(Solve, TypedSlopeWithoutValueStopsAtItsRow)
+{
+    const struct {
+        const char16_t* text;
+        std::size_t lines;
+        double stoppedAt;
+    } cases[] = {
+        {u"log(x)", 1, 0},         // k1 = log(0), minus infinity
+        {u"0/0", 1, 0},            // not a number
+        {u"1/(x - 0.1)", 2, 0.05}, // k4 of the second row, at x + h = 0.1
+        {u"sqrt(0.06 - x)", 2, 0.05},
+        {u"x - y", 21, 0},         // has a value everywhere: completes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text)));
+        auto read = OwnEquation::read(c.text);
+        ASSERT_TRUE(std::holds_alternative<OwnEquation>(read));
+        FormValues values = form(kOwnEquation, 0, 1, 1);
+        values.own = std::make_shared<const TypedEquation>(TypedEquation{"", std::get<OwnEquation>(std::move(read))});
+        const Outcome run = solve(values);
+        EXPECT_EQ(run.lines().size(), c.lines);
+        EXPECT_EQ(run.report.stop, c.lines == 21 ? Stop::None : Stop::NoSlope);
+        EXPECT_EQ(run.report.stoppedAt, c.stoppedAt);
+    }
+}
+
 struct RefusedCase {
     double x1, x2;
     Refusal why;

@@ -616,6 +616,8 @@ struct LocaleCase {
     const char* stoppedStep; // the end of a stopped run's last row's explanation
     const char* lastRow;     // the end of a whole run's last row's explanation, for 0 to 0.2
     const char* startOutOfRange;
+    const char* ownEntry; // List2's menu entry
+    const char* readAs;   // the editor's line for xcos(4x) -y
 };
 
 const char* const kEnglish[] = {
@@ -626,10 +628,13 @@ const char* const kEnglish[] = {
     "\ny(x + h) is beyond the range of numbers, so the run stops before x = 0.05.",
     "\nLast row of this run: n = (x2 − x1)/h = 4, so the passes are i = 0 … 4.",
     "The initial ordinate y1 is beyond the range of numbers, so the run was not started.",
+    "Own equation…",
+    "Read as: y' = (x · cos(4 · x)) − y",
 };
 
 const LocaleCase kLocales[] = {
-    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5], kEnglish[6]},
+    {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5], kEnglish[6],
+     kEnglish[7], kEnglish[8]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
@@ -638,10 +643,12 @@ const LocaleCase kLocales[] = {
      "この計算では方程式が選ばれていないので、傾きはどれも 0 で、y は初めの値のままです。",
      "\ny(x + h) が扱える数の範囲を超えるので、計算は x = 0.05 の手前で止まります。",
      "\nこの計算の最後の行です: n = (x2 − x1)/h = 4 なので、i = 0 … 4 まで計算します。",
-     "初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。"},
+     "初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。",
+     "自分の方程式…",
+     "読み方: y' = (x · cos(4 · x)) − y"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
-     kEnglish[4], kEnglish[5], kEnglish[6]},
+     kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8]},
 };
 
 // Translators first, then the window; English again afterwards.
@@ -809,6 +816,27 @@ TEST_P(RunsIn, DesignTextsAndTableAsInEveryLocale)
     typeAndEnter("0.1");
     // "1,5" is 1 everywhere: the comma is never a decimal point.
     EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95246", "0.10    0.90967"}));
+}
+
+// The editor of an own equation speaks the language too. With
+// RK_EDITOR_PICTURES set to a folder, its picture is saved there (make
+// screenshot puts them in docs/).
+TEST_P(RunsIn, OwnEquationEditor)
+{
+    QMenu* menu = openMenu(form.List2, Way::RightButton);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(entries(menu), QStringList{QString::fromUtf8(GetParam().ownEntry)});
+    choose(menu, QString::fromUtf8(GetParam().ownEntry));
+    auto* editor = form.findChild<OwnEquationDialog*>();
+    ASSERT_NE(editor, nullptr);
+    typeText(editor->findChild<QLineEdit*>(), "xcos(4x) -y");
+    EXPECT_EQ(editor->findChild<QLabel*>("OwnEquationReading")->text(), QString::fromUtf8(GetParam().readAs));
+    if (const QString folder = qEnvironmentVariable("RK_EDITOR_PICTURES"); !folder.isEmpty()) {
+        editor->adjustSize();
+        QApplication::processEvents();
+        EXPECT_TRUE(editor->grab().save(QDir(folder).filePath(QString("editor-%1.png").arg(GetParam().name))));
+    }
+    editor->reject();
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, RunsIn, ::testing::ValuesIn(kLocales),

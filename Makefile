@@ -67,6 +67,9 @@ test-fuzz fuzz: deps-test
 	rm -rf $(FUZZ_BUILD)/corpus-own-equation && cp -r tests/fuzz/corpus-own-equation $(FUZZ_BUILD)/corpus-own-equation
 	./$(FUZZ_BUILD)/tests/fuzz/fuzz_own_equation $(FUZZ_ARGS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_BUILD)/own-equation- $(FUZZ_BUILD)/corpus-own-equation
+	rm -rf $(FUZZ_BUILD)/corpus-own-equation-plain && cp -r tests/fuzz/corpus-own-equation $(FUZZ_BUILD)/corpus-own-equation-plain
+	./$(FUZZ_BUILD)/tests/fuzz/fuzz_own_equation_plain $(FUZZ_ARGS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_BUILD)/own-equation-plain- $(FUZZ_BUILD)/corpus-own-equation-plain
 
 clean: clean-fuzz
 clean-fuzz:

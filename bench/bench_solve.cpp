@@ -8,6 +8,9 @@
 //   SolveAfterStartUp  - Solve right after the toolkit has started and
 //                        shown a window and Ready has cleared the picture
 //   FloorAfterStartUp  - the floor in that same state, unguarded
+//   SolveOwnEquation   - Solve of x/2 -sin(x+y) typed as an own equation,
+//                        against the built-in equation 6 (Solve)
+//   ReadOwnEquation    - reading a typed text of about 1,000 characters
 // The last lines printed are the processor, the state of its vector
 // registers in each case, the ratios against the floor and the peak memory
 // of a 1,000,000-line run in the real window on a private Xvfb.
@@ -182,6 +185,35 @@ void floorRun(double x1, double y1, double x2, RasterPicture& picture, Ordinates
     }
 }
 
+void BM_SolveOwnEquation(benchmark::State& state)
+{
+    FormValues form = equationSix(state.range(0));
+    form.eqNo = Value::integer(kOwnEquation);
+    form.own = std::make_shared<const TypedEquation>(
+        TypedEquation{"x/2 -sin(x+y)", std::get<OwnEquation>(OwnEquation::read(u"x/2 -sin(x+y)"))});
+    measureRecorded<ResultsTable>(state, __func__,
+                                  [&](RasterPicture& picture, ResultsTable& table) { Solve(form, picture, table); });
+}
+
+// A sum of 70 terms as the editor writes it out, with every grouping in
+// parentheses: 980 characters, 69 deep.
+std::u16string longTypedText()
+{
+    std::u16string sum = u"x";
+    for (int term = 0; term < 70; ++term)
+        sum += u"+0.1234567";
+    const std::string written = std::get<OwnEquation>(OwnEquation::read(sum)).readAs();
+    return std::u16string(written.begin(), written.end()); // ASCII: no products, no minus signs
+}
+
+void BM_ReadOwnEquation(benchmark::State& state)
+{
+    const std::u16string text = longTypedText();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OwnEquation::read(text));
+    state.counters["characters"] = static_cast<double>(text.size());
+}
+
 void BM_Floor(benchmark::State& state)
 {
     const double x2 = finalAbscissaFor(state.range(0));
@@ -275,6 +307,9 @@ void configure(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_Solve)->Apply(configure);
 BENCHMARK(BM_Floor)->Apply(configure);
+BENCHMARK(BM_SolveOwnEquation)->Apply(configure);
+BENCHMARK(BM_ReadOwnEquation)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics(
+    "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 BENCHMARK(BM_EndToEnd)->Apply(configure);
 BENCHMARK(BM_SolveAfterStartUp)->Apply(configure);
 BENCHMARK(BM_FloorAfterStartUp)->Apply(configure);
@@ -415,7 +450,11 @@ int main(int argc, char* argv[])
                     ratio("BM_SolveAfterStartUp", passes));
         std::printf("  floor right after start-up, unguarded:      %.2fx (the state the guard cleans, for comparison)\n",
                     ratio("BM_FloorAfterStartUp", passes));
+        std::printf("  own equation x/2 -sin(x+y) / built-in 6:    %.2fx (goal at most 1.5x)\n",
+                    seconds("BM_SolveOwnEquation", passes) / seconds("BM_Solve", passes));
     }
+    std::printf("reading a typed equation of %zu characters: %.3f ms (goal under 1 ms)\n", longTypedText().size(),
+                reporter.seconds["BM_ReadOwnEquation/"] / 1e3); // timed in microseconds
     rk::bench::PrivateXServer server;
     const long peak = measurePeakKilobytes(server.display());
     if (peak < 0)

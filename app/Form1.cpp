@@ -295,7 +295,7 @@ void Form1::useOwnEquation(std::shared_ptr<const TypedEquation> equation)
     if (!equation)
         return;
     values_.own = std::move(equation);
-    const QString text = QStringLiteral("y' = ") + toQString(values_.own->text);
+    const QString text = toQString(values_.own->listText());
     const int row = kOwnEquation - 1;
     if (List2->count() <= row)
         List2->addItem(text);

@@ -84,10 +84,12 @@ struct Raster {
     }
 };
 
-// The floor's table: each y in a vector reserved for the whole run.
+// The floor's table: each y in a vector reserved for the whole run. Cleared
+// as the results table is by Ready, memory and all, so that every run of
+// either writes to fresh memory alike.
 struct Ordinates {
     std::vector<double> ys;
-    void clear() { ys.clear(); }
+    void clear() { std::vector<double>().swap(ys); }
 };
 
 // What the processor said about the upper halves of its vector registers

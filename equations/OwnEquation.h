@@ -88,6 +88,8 @@ private:
 struct TypedEquation {
     std::string text;
     OwnEquation program;
+    // As the list shows it, like the built-in texts.
+    std::string listText() const { return "y' = " + text; }
 };
 
 } // namespace rk

@@ -65,8 +65,8 @@ QString explainStep(const ResultsTable& table, std::size_t index)
         row.equation, row.own, [&](const auto& f) { return rungeKuttaStep(f, row.x, row.y, kStep); });
     const double values[] = {stages.k1, stages.k2, stages.k3, stages.k4, stages.next};
 
-    const QString text = row.own ? QStringLiteral("y' = ") + toQString(row.own->text)
-                                 : toQString(kEquationTexts[static_cast<std::size_t>(row.equation - 1)]);
+    const QString text = toQString(row.own ? row.own->listText()
+                                           : std::string(kEquationTexts[static_cast<std::size_t>(row.equation - 1)]));
     QStringList lines{text, QCoreApplication::translate("StepExplanation", "x = %1   y = %2")
                                 .arg(fixed(row.x, 2), fixed(row.y, 5))};
     for (std::size_t stage = 0; stage < std::size(values); ++stage) {

@@ -114,5 +114,31 @@ TEST_F(ReadyFrame, RunDrawsOverTheFrameUntilReady)
     EXPECT_EQ(form.Picture1->image(), frame);
 }
 
+// The plot as the window shows it, pixel for pixel against the pictures kept
+// in tests/plot/pictures: at start-up, after Ready and after a run.
+// RK_WRITE_PICTURES=1 writes them anew instead.
+TEST_F(ReadyFrame, PlotAsKeptPixelForPixel)
+{
+    const auto check = [this](const char* name) {
+        const QImage shown = form.Picture1->shownImage();
+        const QString path = QStringLiteral(RK_TEST_PICTURES "/%1.png").arg(name);
+        if (qEnvironmentVariableIsSet("RK_WRITE_PICTURES")) {
+            EXPECT_TRUE(shown.save(path)) << path.toStdString();
+            return;
+        }
+        const QImage kept(path);
+        ASSERT_FALSE(kept.isNull()) << path.toStdString();
+        EXPECT_EQ(shown, kept.convertToFormat(shown.format())) << name;
+    };
+    check("start-up");
+    form.Command1->click();
+    check("ready");
+    clickEquation(5);
+    form.Command1->click();
+    for (const char* text : {"-1", "2", "15"})
+        typeAndEnter(text);
+    check("run");
+}
+
 } // namespace
 } // namespace rk

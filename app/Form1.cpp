@@ -7,6 +7,7 @@
 #include "app/OwnEquationDialog.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
+#include "plot/SlopeField.h"
 #include "solver/ResultsModel.h"
 #include "ui/ContextMenuKeys.h"
 #include "ui/ListBox.h"
@@ -138,7 +139,8 @@ Form1::Form1()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     // Owned by the window, like the controls it watches.
     new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
-    new ResultsMenus(*List1, results_->table(), *Picture1, this);
+    showSlopeField_ = (new ResultsMenus(*List1, results_->table(), *Picture1, this))->slopeFieldAction();
+    connect(showSlopeField_, &QAction::toggled, this, &Form1::updateSlopeField);
 
     equationMenu_ = new QMenu(List2);
     equationMenu_->setObjectName("EquationMenu");
@@ -250,6 +252,7 @@ void Form1::Form_Load()
 void Form1::List2_Click()
 {
     values_.eqNo = Value::integer(static_cast<std::int16_t>(ListIndex(*List2) + 1));
+    updateSlopeField();
 }
 
 void Form1::Command1_Click()
@@ -303,6 +306,20 @@ void Form1::useOwnEquation(std::shared_ptr<const TypedEquation> equation)
         List2->item(row)->setText(text);
     // Selected as a click would select it: List2_Click makes eqNo 7.
     List2->setCurrentRow(row);
+    updateSlopeField(); // also when the row was selected already
+}
+
+void Form1::updateSlopeField()
+{
+    if (!showSlopeField_->isChecked()) {
+        Picture1->setUnderlay({}, kSlopeFieldColour);
+        return;
+    }
+    const int number = equationNumber(values_.eqNo);
+    const double unitsPerPixel = double(kFrameRight - kFrameLeft) / Picture1->contentsRect().width();
+    Picture1->setUnderlay(withRightHandSide(number, number == kOwnEquation ? values_.own.get() : nullptr,
+                                            [&](const auto& f) { return slopeField(f, unitsPerPixel); }),
+                          kSlopeFieldColour);
 }
 
 void Form1::Solve()

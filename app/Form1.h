@@ -32,6 +32,7 @@
 
 #include <map>
 
+class QAction;
 class QLabel;
 class QMenu;
 class QLineEdit;
@@ -82,6 +83,9 @@ private:
     void openEquationMenu(QPoint global);
     void editOwnEquation();
     void useOwnEquation(std::shared_ptr<const TypedEquation> equation);
+    // Draws the slope field of the equation selected now beneath the plot,
+    // or removes it, as the plot's menu says.
+    void updateSlopeField();
     void Solve();
     // A refused or stopped run in the user's language.
     static QString messageFor(const RunReport& report);
@@ -89,6 +93,7 @@ private:
     FormValues values_;
     ResultsModel* results_ = nullptr; // what List1 shows
     QMenu* equationMenu_ = nullptr;
+    QAction* showSlopeField_ = nullptr;
     std::map<std::string_view, QWidget*> controls_;
 };
 

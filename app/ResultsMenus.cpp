@@ -52,6 +52,7 @@ ResultsMenus::ResultsMenus(QListView& list, const ResultsTable& table, PictureBo
       saveTable_(new QAction(&list)),
       copyImage_(new QAction(&plot)),
       saveImage_(new QAction(&plot)),
+      showSlopeField_(new QAction(&plot)),
       choosePath_(askForPath)
 {
     tableMenu_->setObjectName("TableMenu");
@@ -65,6 +66,9 @@ ResultsMenus::ResultsMenus(QListView& list, const ResultsTable& table, PictureBo
     connect(tableMenu_, &QMenu::aboutToHide, copyLine_, [this] { copyLine_->setEnabled(true); });
     tableMenu_->addActions({copyLine_, copyTable_, saveTable_});
     plotMenu_->addActions({copyImage_, saveImage_});
+    plotMenu_->addSeparator();
+    showSlopeField_->setCheckable(true);
+    plotMenu_->addAction(showSlopeField_);
     connect(copyLine_, &QAction::triggered, this, &ResultsMenus::copyLine);
     connect(copyTable_, &QAction::triggered, this, &ResultsMenus::copyTable);
     connect(saveTable_, &QAction::triggered, this, &ResultsMenus::saveTable);
@@ -110,6 +114,7 @@ void ResultsMenus::openPlotMenu(QPoint global)
 {
     copyImage_->setText(tr("Copy image"));
     saveImage_->setText(tr("Save image as PNG…"));
+    showSlopeField_->setText(tr("Show slope field"));
     plotMenu_->popup(global);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Context menus that take the results out of the window: the table to the
 // clipboard or into a CSV file, the plot to the clipboard or into a PNG file.
+// The plot's menu also switches its slope field on and off.
 // They open with the right mouse button, the Menu key or Shift+F10; Ctrl+C
 // in the table copies the selected line. Each menu and its actions belong to
 // the control they serve.
@@ -40,6 +41,9 @@ public:
     // `list` shows `table`.
     ResultsMenus(QListView& list, const ResultsTable& table, PictureBox& plot, QWidget* window);
 
+    // Checkable, off at first; the window draws the field when it is on.
+    QAction* slopeFieldAction() const { return showSlopeField_; }
+
     // By default a file dialog asks.
     void setPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
 
@@ -70,6 +74,7 @@ private:
     QAction* saveTable_;
     QAction* copyImage_;
     QAction* saveImage_;
+    QAction* showSlopeField_;
     PathChooser choosePath_;
 };
 

@@ -1,5 +1,6 @@
 #include "plot/Frame.h"
 
+#include "plot/FrameWindow.h"
 #include "ui/QtText.h"
 
 namespace rk {
@@ -13,12 +14,12 @@ void DrawFrame(PictureBox& picture, FrameVariant variant)
     if (startUp) {
         // Printed before the scale is set: it lands at the top-left corner.
         picture.Print(toQString(kFrameTitle));
-        picture.Scale(-2, 10, 18, -10);
-        picture.Line(-2, 0, 18, 0, paletteColor(5));
+        picture.Scale(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom);
+        picture.Line(kFrameLeft, 0, kFrameRight, 0, paletteColor(5));
     } else {
-        picture.Line(-2, 0, 18, 0);
+        picture.Line(kFrameLeft, 0, kFrameRight, 0);
     }
-    picture.Line(0, 10, 0, -10);
+    picture.Line(0, kFrameTop, 0, kFrameBottom);
 
     for (int i = startUp ? -1 : -10; i <= 17; ++i) {
         const auto at = static_cast<float>(i);

@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Read as: y&apos; = %1</source>
-        <translation>読み方: y' = %1</translation>
+        <translation>読み方: y&apos; = %1</translation>
     </message>
     <message>
         <source>Type the right-hand side f(x, y), for example x - y.</source>
@@ -182,6 +182,10 @@
     <message>
         <source>The file %1 could not be saved: %2.</source>
         <translation>ファイル %1 を保存できませんでした（%2）。</translation>
+    </message>
+    <message>
+        <source>Show slope field</source>
+        <translation>方向場を表示</translation>
     </message>
 </context>
 </TS>

@@ -13,47 +13,6 @@ namespace {
 
 QRgb toQRgb(Rgb c) { return qRgb(c.red, c.green, c.blue); }
 
-// Clips the segment to [lo, hi] in both axes (Liang-Barsky). Far-off
-// coordinates would otherwise overflow the integer pixel grid. A clipped end
-// is put exactly on the boundary it was clipped against, so that rounding in
-// the interpolation cannot move an axis-parallel line off its row or column.
-bool clipSegment(double& x1, double& y1, double& x2, double& y2, double lo, double hi)
-{
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - lo, hi - x1, y1 - lo, hi - y1};
-    const double bound[4] = {lo, hi, lo, hi};
-    double t0 = 0.0, t1 = 1.0;
-    int enter = -1, leave = -1;
-    for (int k = 0; k < 4; ++k) {
-        if (p[k] == 0.0) {
-            if (q[k] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[k] / p[k];
-        if (p[k] < 0.0 && t > t0) {
-            t0 = t;
-            enter = k;
-        } else if (p[k] > 0.0 && t < t1) {
-            t1 = t;
-            leave = k;
-        }
-        if (t0 > t1)
-            return false;
-    }
-    const double ox = x1, oy = y1;
-    const auto place = [&](int side, double t, double& x, double& y) {
-        if (side < 0)
-            return;
-        x = side < 2 ? bound[side] : ox + t * dx;
-        y = side < 2 ? oy + t * dy : bound[side];
-    };
-    place(enter, t0, x1, y1);
-    place(leave, t1, x2, y2);
-    return true;
-}
-
 } // namespace
 
 QSize PictureBox::interiorOf(QSize outerSize)
@@ -113,12 +72,12 @@ double PictureBox::rowOf(double y) const
     return (y - scaleTop_) / scaleHeight_ * interior_.height();
 }
 
-void PictureBox::setPixel(long column, long row, QRgb colour)
+void PictureBox::setPixel(QImage& layer, long column, long row, QRgb colour)
 {
     if (column < 0 || row < 0 || column >= interior_.width() || row >= interior_.height())
         return;
     for (int dy = 0; dy < pixelSize_; ++dy) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(row) * pixelSize_ + dy));
+        auto* line = reinterpret_cast<QRgb*>(layer.scanLine(static_cast<int>(row) * pixelSize_ + dy));
         std::fill_n(line + column * pixelSize_, pixelSize_, colour);
     }
 }
@@ -130,26 +89,27 @@ void PictureBox::PSet(float x, float y, Rgb colour)
     // Also false for NaN, which a degenerate scale can produce.
     if (!(column >= 0 && row >= 0 && column < interior_.width() && row < interior_.height()))
         return;
-    setPixel(static_cast<long>(column), static_cast<long>(row), toQRgb(colour));
+    setPixel(image_, static_cast<long>(column), static_cast<long>(row), toQRgb(colour));
     changed();
 }
 
-void PictureBox::drawSegment(double c1, double r1, double c2, double r2, QRgb colour)
+void PictureBox::drawSegment(QImage& layer, Segment s, QRgb colour)
 {
-    // Keep a margin beyond the interior so that clipping moves no visible pixel.
+    // Far-off coordinates would overflow the pixel grid: clipped first, with
+    // a margin beyond the interior so that clipping moves no visible pixel.
     const double margin = 2.0;
     const double lo = -margin;
     const double hi = std::max(interior_.width(), interior_.height()) + margin;
-    if (!clipSegment(c1, r1, c2, r2, lo, hi))
+    if (!clipSegment(s, lo, hi, lo, hi))
         return;
-    long x = static_cast<long>(std::floor(c1)), y = static_cast<long>(std::floor(r1));
-    const long xEnd = static_cast<long>(std::floor(c2)), yEnd = static_cast<long>(std::floor(r2));
+    long x = static_cast<long>(std::floor(s.x1)), y = static_cast<long>(std::floor(s.y1));
+    const long xEnd = static_cast<long>(std::floor(s.x2)), yEnd = static_cast<long>(std::floor(s.y2));
     // Bresenham over whole pixels, both end points included.
     const long dx = std::abs(xEnd - x), dy = -std::abs(yEnd - y);
     const long sx = x < xEnd ? 1 : -1, sy = y < yEnd ? 1 : -1;
     long error = dx + dy;
     for (;;) {
-        setPixel(x, y, colour);
+        setPixel(layer, x, y, colour);
         if (x == xEnd && y == yEnd)
             break;
         const long doubled = 2 * error;
@@ -170,7 +130,23 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::optional<Rgb>
     const double c1 = columnOf(x1), r1 = rowOf(y1), c2 = columnOf(x2), r2 = rowOf(y2);
     if (!std::isfinite(c1) || !std::isfinite(r1) || !std::isfinite(c2) || !std::isfinite(r2))
         return;
-    drawSegment(c1, r1, c2, r2, rgb);
+    drawSegment(image_, {c1, r1, c2, r2}, rgb);
+    changed();
+}
+
+void PictureBox::setUnderlay(const std::vector<Segment>& lines, Rgb colour)
+{
+    underlay_ = QImage();
+    if (!lines.empty()) {
+        underlay_ = QImage(image_.size(), QImage::Format_ARGB32);
+        underlay_.fill(Qt::transparent);
+        for (const Segment& line : lines) {
+            const Segment pixels{columnOf(line.x1), rowOf(line.y1), columnOf(line.x2), rowOf(line.y2)};
+            if (std::isfinite(pixels.x1) && std::isfinite(pixels.y1) && std::isfinite(pixels.x2) &&
+                std::isfinite(pixels.y2))
+                drawSegment(underlay_, pixels, toQRgb(colour));
+        }
+    }
     changed();
 }
 
@@ -193,6 +169,7 @@ QImage PictureBox::shownImage()
 
 void PictureBox::changed()
 {
+    composed_ = QImage();
     // Thousands of points may be set in one run: ask for one repaint only.
     if (!repaintPending_ && isVisible()) {
         repaintPending_ = true;
@@ -205,7 +182,25 @@ void PictureBox::paintEvent(QPaintEvent* event)
     repaintPending_ = false;
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), image_);
+    if (underlay_.isNull()) {
+        painter.drawImage(contentsRect().topLeft(), image_);
+        return;
+    }
+    // The underlay shows through wherever the drawing has only the back
+    // colour, so that everything drawn lies over it. Made again only after
+    // a change, not on every repaint.
+    if (composed_.isNull()) {
+        composed_ = image_.copy();
+        const QRgb back = backColor_.rgb();
+        for (int y = 0; y < composed_.height(); ++y) {
+            auto* out = reinterpret_cast<QRgb*>(composed_.scanLine(y));
+            const auto* under = reinterpret_cast<const QRgb*>(underlay_.constScanLine(y));
+            for (int x = 0; x < composed_.width(); ++x)
+                if (out[x] == back && qAlpha(under[x]) != 0)
+                    out[x] = under[x];
+        }
+    }
+    painter.drawImage(contentsRect().topLeft(), composed_);
 }
 
 } // namespace rk

@@ -8,6 +8,7 @@
 // screen the image has device resolution and a "pixel" is one logical pixel.
 
 #include "ui/Palette.h"
+#include "ui/Segment.h"
 #include "ui/Sinks.h"
 
 #include <QFrame>
@@ -15,6 +16,7 @@
 #include <QPoint>
 
 #include <optional>
+#include <vector>
 
 namespace rk {
 
@@ -41,11 +43,15 @@ public:
     // Text at the print position in the box's font and fore colour, then a
     // line end.
     void Print(const QString& text);
+    // Lines in user units on a layer of their own beneath the drawing,
+    // shown wherever the drawing has only the back colour. Drawing, Cls and
+    // image() leave the layer alone; no lines remove it.
+    void setUnderlay(const std::vector<Segment>& lines, Rgb colour);
 
     // The interior as drawn, at device resolution.
     const QImage& image() const { return image_; }
-    // The interior as shown, with the widgets laid over the drawing (the
-    // legend), at the device pixel ratio.
+    // The interior as shown, the underlay beneath the drawing and the
+    // widgets laid over it (the legend), at the device pixel ratio.
     QImage shownImage();
 
 protected:
@@ -55,13 +61,16 @@ private:
     // Continuous logical-pixel position of a user coordinate.
     double columnOf(double x) const;
     double rowOf(double y) const;
-    void setPixel(long column, long row, QRgb colour);
-    void drawSegment(double c1, double r1, double c2, double r2, QRgb colour);
+    // Crisp one-pixel lines and points, in logical pixels, onto a layer.
+    void setPixel(QImage& layer, long column, long row, QRgb colour);
+    void drawSegment(QImage& layer, Segment pixels, QRgb colour);
     void changed();
 
     QSize interior_;
     int pixelSize_ = 1; // device pixels per logical pixel
     QImage image_;
+    QImage underlay_; // null when there is none
+    QImage composed_; // image_ over underlay_, made when first painted after a change
     QColor backColor_ = Qt::white;
     QColor foreColor_ = Qt::black;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;

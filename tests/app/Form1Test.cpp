@@ -582,7 +582,7 @@ TEST_F(Results, PlotLeavesAsShown)
     for (const auto& [entry, way] : cases) {
         SCOPED_TRACE(entry);
         QMenu* menu = openMenu(form.Picture1, way);
-        EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…"}));
+        EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field"}));
         choose(menu, entry);
         const QImage taken = (way == Way::ShiftF10 ? QGuiApplication::clipboard()->image() : QImage(chosen, "png"))
                                  .convertToFormat(QImage::Format_RGB32);
@@ -592,6 +592,50 @@ TEST_F(Results, PlotLeavesAsShown)
                   form.Label4->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
     EXPECT_TRUE(suggested.size() == 1 && suggested[0].endsWith("/rungekutta.png"));
+}
+
+// The slope field, switched on and off in the plot's menu, beneath the frame
+// and the points, following the equation selected now.
+TEST_F(Results, SlopeFieldOnRequest)
+{
+    run("0", "2"); // y' = - y
+    const QImage without = form.Picture1->shownImage();
+    QMenu* menu = openMenu(form.Picture1, Way::ShiftF10);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field"}));
+    EXPECT_FALSE(menu->actions().last()->isChecked()) << "off at first";
+    choose(menu, "Show slope field");
+
+    // Grey pixels in a box of the plot's interior, to the right of the
+    // point (1, 1) (pixel 75, 225), above or below it.
+    const auto grey = [this](int rowFrom, int rowTo) {
+        const QImage shown = form.Picture1->shownImage();
+        int count = 0;
+        for (int row = rowFrom; row <= rowTo; ++row)
+            for (int column = 77; column <= 79; ++column)
+                count += shown.pixel(column, row) == qRgb(192, 192, 192);
+        return count;
+    };
+    EXPECT_EQ(grey(219, 223), 0);
+    EXPECT_GT(grey(227, 230), 0) << "slope -1 falls to the right";
+    clickEquation(2); // y' = 2: every stroke rises
+    EXPECT_GT(grey(219, 223), 0) << "slope 2 rises to the right";
+    EXPECT_EQ(grey(227, 230), 0);
+
+    // Off again, the plot is as it was, pixel for pixel.
+    clickEquation(0);
+    choose(openMenu(form.Picture1, Way::RightButton), "Show slope field");
+    EXPECT_EQ(form.Picture1->shownImage(), without);
+    // With RK_PICTURES set to a folder, the window with equation 6's field
+    // and a run is saved there (make screenshot puts it in docs/).
+    if (const QString folder = qEnvironmentVariable("RK_PICTURES"); !folder.isEmpty()) {
+        clickEquation(5);
+        choose(openMenu(form.Picture1, Way::ShiftF10), "Show slope field");
+        form.Command1->click();
+        for (const char* text : {"-1", "2", "15"})
+            typeAndEnter(text);
+        EXPECT_TRUE(form.grab().save(QDir(folder).filePath("slope-field.png")));
+    }
 }
 
 TEST(MessageNumbers, GroupedAndShortestInEveryLocale)
@@ -618,6 +662,7 @@ struct LocaleCase {
     const char* startOutOfRange;
     const char* ownEntry; // List2's menu entry
     const char* readAs;   // the editor's line for xcos(4x) -y
+    const char* fieldEntry; // the plot's menu entry for the slope field
 };
 
 const char* const kEnglish[] = {
@@ -630,11 +675,12 @@ const char* const kEnglish[] = {
     "The initial ordinate y1 is beyond the range of numbers, so the run was not started.",
     "Own equation…",
     "Read as: y' = (x · cos(4 · x)) − y",
+    "Show slope field",
 };
 
 const LocaleCase kLocales[] = {
     {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5], kEnglish[6],
-     kEnglish[7], kEnglish[8]},
+     kEnglish[7], kEnglish[8], kEnglish[9]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
@@ -645,10 +691,11 @@ const LocaleCase kLocales[] = {
      "\nこの計算の最後の行です: n = (x2 − x1)/h = 4 なので、i = 0 … 4 まで計算します。",
      "初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "自分の方程式…",
-     "読み方: y' = (x · cos(4 · x)) − y"},
+     "読み方: y' = (x · cos(4 · x)) − y",
+     "方向場を表示"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
-     kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8]},
+     kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8], kEnglish[9]},
 };
 
 // Translators first, then the window; English again afterwards.
@@ -819,8 +866,8 @@ TEST_P(RunsIn, DesignTextsAndTableAsInEveryLocale)
 }
 
 // The editor of an own equation speaks the language too. With
-// RK_EDITOR_PICTURES set to a folder, its picture is saved there (make
-// screenshot puts them in docs/).
+// RK_PICTURES set to a folder, its picture is saved there (make screenshot
+// puts them in docs/).
 TEST_P(RunsIn, OwnEquationEditor)
 {
     QMenu* menu = openMenu(form.List2, Way::RightButton);
@@ -831,12 +878,19 @@ TEST_P(RunsIn, OwnEquationEditor)
     ASSERT_NE(editor, nullptr);
     typeText(editor->findChild<QLineEdit*>(), "xcos(4x) -y");
     EXPECT_EQ(editor->findChild<QLabel*>("OwnEquationReading")->text(), QString::fromUtf8(GetParam().readAs));
-    if (const QString folder = qEnvironmentVariable("RK_EDITOR_PICTURES"); !folder.isEmpty()) {
+    if (const QString folder = qEnvironmentVariable("RK_PICTURES"); !folder.isEmpty()) {
         editor->adjustSize();
         QApplication::processEvents();
         EXPECT_TRUE(editor->grab().save(QDir(folder).filePath(QString("editor-%1.png").arg(GetParam().name))));
     }
     editor->reject();
+    QApplication::processEvents();
+    reactivate();
+
+    menu = openMenu(form.Picture1, Way::ShiftF10);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions().last()->text(), QString::fromUtf8(GetParam().fieldEntry));
+    menu->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, RunsIn, ::testing::ValuesIn(kLocales),

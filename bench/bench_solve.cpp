@@ -11,6 +11,8 @@
 //   SolveOwnEquation   - Solve of x/2 -sin(x+y) typed as an own equation,
 //                        against the built-in equation 6 (Solve)
 //   ReadOwnEquation    - reading a typed text of about 1,000 characters
+//   SlopeField         - equation 6's slope field, 441 strokes, made, drawn
+//                        beneath a run's picture and painted
 // The last lines printed are the processor, the state of its vector
 // registers in each case, the ratios against the floor and the peak memory
 // of a 1,000,000-line run in the real window on a private Xvfb.
@@ -27,6 +29,8 @@
 #include "bench/PrivateServer.h"
 #include "solver/CleanVectorState.h"
 #include "solver/Solve.h"
+#include "plot/Frame.h"
+#include "plot/SlopeField.h"
 #include "solver/ResultsModel.h"
 #include "tests/VectorState.h"
 #include "ui/ListBox.h"
@@ -216,6 +220,25 @@ void BM_ReadOwnEquation(benchmark::State& state)
     state.counters["characters"] = static_cast<double>(text.size());
 }
 
+void BM_SlopeField(benchmark::State& state)
+{
+    WatchedPictureBox picture(QSize(505, 505));
+    DrawFrame(picture, FrameVariant::StartUp);
+    ResultsTable table;
+    Solve(equationSix(32766), picture, table);
+    picture.show();
+    QApplication::processEvents();
+    const double unitsPerPixel = 20.0 / picture.contentsRect().width();
+    std::size_t strokes = 0;
+    for (auto _ : state) {
+        const std::vector<Segment> field = withRightHandSide(6, [&](const auto& f) { return slopeField(f, unitsPerPixel); });
+        strokes = field.size();
+        picture.setUnderlay(field, kSlopeFieldColour);
+        picture.repaint();
+    }
+    state.counters["strokes"] = static_cast<double>(strokes);
+}
+
 void BM_Floor(benchmark::State& state)
 {
     const double x2 = finalAbscissaFor(state.range(0));
@@ -310,6 +333,8 @@ void configure(benchmark::internal::Benchmark* b)
 BENCHMARK(BM_Solve)->Apply(configure);
 BENCHMARK(BM_Floor)->Apply(configure);
 BENCHMARK(BM_SolveOwnEquation)->Apply(configure);
+BENCHMARK(BM_SlopeField)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics(
+    "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 BENCHMARK(BM_ReadOwnEquation)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics(
     "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 BENCHMARK(BM_EndToEnd)->Apply(configure);
@@ -457,6 +482,8 @@ int main(int argc, char* argv[])
     }
     std::printf("reading a typed equation of %zu characters: %.3f ms (goal under 1 ms)\n", longTypedText().size(),
                 reporter.seconds["BM_ReadOwnEquation/"] / 1e3); // timed in microseconds
+    std::printf("drawing equation 6's slope field beneath a run's picture: %.2f ms (goal under 5 ms)\n",
+                reporter.seconds["BM_SlopeField/"]);
     rk::bench::PrivateXServer server;
     const long peak = measurePeakKilobytes(server.display());
     if (peak < 0)

@@ -191,9 +191,7 @@ QWidget* Form1::createControl(const ControlDesign& design)
     }
     case ControlKind::ListBox: {
         // List1 shows the results table's numbers as lines; List2 holds texts.
-        QListView* list = design.name == "List1" ? new QListView(parent) : new QListWidget(parent);
-        setUpListBox(*list);
-        widget = list;
+        widget = design.name == "List1" ? new QListView(parent) : new QListWidget(parent);
         break;
     }
     case ControlKind::PictureBox: {
@@ -226,6 +224,8 @@ QWidget* Form1::createControl(const ControlDesign& design)
 
     widget->setObjectName(toQString(design.name));
     widget->setFont(fontOf(design.font));
+    if (auto* list = qobject_cast<QListView*>(widget))
+        setUpListBox(*list);
     // Inside the picture box, places are measured from inside its border.
     const int inset = design.container.empty() ? 0 : PictureBox::kBorderWidth;
     widget->setGeometry(pixels(design.left) + inset, pixels(design.top) + inset, size.width(), size.height());

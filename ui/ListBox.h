@@ -1,7 +1,8 @@
 #pragma once
 // The design's list boxes are the toolkit's list views, set up alike:
 // unsorted, single selection, rows as high as the font's pixel size,
-// scrolling by whole rows and showing whole rows only.
+// scrolling by whole rows and showing whole rows only. Set up after the
+// list has its font.
 
 class QAbstractItemView;
 class QListView;

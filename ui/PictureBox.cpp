@@ -169,7 +169,7 @@ QImage PictureBox::shownImage()
 
 void PictureBox::changed()
 {
-    composed_ = QImage();
+    composedStale_ = true;
     // Thousands of points may be set in one run: ask for one repaint only.
     if (!repaintPending_ && isVisible()) {
         repaintPending_ = true;
@@ -189,7 +189,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
     // The underlay shows through wherever the drawing has only the back
     // colour, so that everything drawn lies over it. Made again only after
     // a change, not on every repaint.
-    if (composed_.isNull()) {
+    if (composedStale_) {
+        composedStale_ = false;
         composed_ = image_.copy();
         const QRgb back = backColor_.rgb();
         for (int y = 0; y < composed_.height(); ++y) {

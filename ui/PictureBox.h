@@ -71,6 +71,7 @@ private:
     QImage image_;
     QImage underlay_; // null when there is none
     QImage composed_; // image_ over underlay_, made when first painted after a change
+    bool composedStale_ = true;
     QColor backColor_ = Qt::white;
     QColor foreColor_ = Qt::black;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;

@@ -609,26 +609,40 @@ TEST_F(Results, SlopeFieldOnRequest)
     EXPECT_FALSE(menu->actions().last()->isChecked()) << "off at first";
     choose(menu, "Show slope field");
 
-    // Grey pixels in a box of the plot's interior, to the right of the
-    // point (1, 1) (pixel 75, 225), above or below it.
-    const auto grey = [this](int rowFrom, int rowTo) {
+    // Whether the stroke at a whole point rises or falls to the right: grey
+    // pixels in a box right of the point's pixel, above or below it.
+    struct GridPoint {
+        int column, row; // the pixel of (1, 1) and of (5, -3)
+    };
+    const GridPoint points[] = {{75, 225}, {175, 325}};
+    const auto grey = [this](GridPoint p, int below) {
         const QImage shown = form.Picture1->shownImage();
         int count = 0;
-        for (int row = rowFrom; row <= rowTo; ++row)
-            for (int column = 77; column <= 79; ++column)
+        for (int row = p.row + (below ? 2 : -6); row <= p.row + (below ? 6 : -2); ++row)
+            for (int column = p.column + 1; column <= p.column + 3; ++column)
                 count += shown.pixel(column, row) == qRgb(192, 192, 192);
         return count;
     };
-    EXPECT_EQ(grey(219, 223), 0);
-    EXPECT_GT(grey(227, 230), 0) << "slope -1 falls to the right";
+    // y' = - y: falling at (1, 1), rising steeply at (5, -3).
+    EXPECT_GT(grey(points[0], true), 0);
+    EXPECT_EQ(grey(points[0], false), 0);
+    EXPECT_GT(grey(points[1], false), 0);
+    EXPECT_EQ(grey(points[1], true), 0);
     clickEquation(2); // y' = 2: every stroke rises
-    EXPECT_GT(grey(219, 223), 0) << "slope 2 rises to the right";
-    EXPECT_EQ(grey(227, 230), 0);
+    for (const GridPoint& p : points) {
+        EXPECT_GT(grey(p, false), 0) << p.column;
+        EXPECT_EQ(grey(p, true), 0) << p.column;
+    }
 
     // Off again, the plot is as it was, pixel for pixel.
     clickEquation(0);
     choose(openMenu(form.Picture1, Way::RightButton), "Show slope field");
     EXPECT_EQ(form.Picture1->shownImage(), without);
+    // Ready erases the points, not the field.
+    choose(openMenu(form.Picture1, Way::RightButton), "Show slope field");
+    form.Command1->click();
+    EXPECT_GT(grey(points[0], true), 0);
+    choose(openMenu(form.Picture1, Way::RightButton), "Show slope field");
     // With RK_PICTURES set to a folder, the window with equation 6's field
     // and a run is saved there (make screenshot puts it in docs/).
     if (const QString folder = qEnvironmentVariable("RK_PICTURES"); !folder.isEmpty()) {

@@ -4,6 +4,7 @@
 // slopes. Any violation aborts with the offending text.
 
 #include "equations/OwnEquation.h"
+#include "tests/Utf16.h"
 
 #include <bit>
 #include <cmath>
@@ -17,6 +18,8 @@
 
 namespace {
 
+using rk::utf16;
+
 [[noreturn]] void fail(const char* what, std::u16string_view text, const std::string& readAs = {})
 {
     std::fprintf(stderr, "FUZZ FAILURE: %s\n  units  ", what);
@@ -24,22 +27,6 @@ namespace {
         std::fprintf(stderr, " %04x", static_cast<unsigned>(u));
     std::fprintf(stderr, "\n  readAs \"%s\"\n", readAs.c_str());
     std::abort();
-}
-
-// The read-as line holds only one- to three-byte UTF-8 sequences.
-std::u16string utf16(const std::string& utf8)
-{
-    std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned>(static_cast<unsigned char>(utf8[i + k])); };
-        const std::size_t length = byte(0) < 0x80 ? 1 : byte(0) < 0xE0 ? 2 : 3;
-        unsigned unit = length == 1 ? byte(0) : byte(0) & (length == 2 ? 0x1F : 0x0F);
-        for (std::size_t k = 1; k < length; ++k)
-            unit = unit << 6 | (byte(k) & 0x3F);
-        out += static_cast<char16_t>(unit);
-        i += length;
-    }
-    return out;
 }
 
 bool sameSlope(double a, double b)

@@ -2,15 +2,15 @@
 
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
-#include "app/ResultsMenus.h"
-#include "app/MessageNumbers.h"
 #include "app/OwnEquationDialog.h"
+#include "app/ResultsMenus.h"
 #include "equations/Catalogue.h"
 #include "plot/Frame.h"
 #include "plot/SlopeField.h"
 #include "solver/ResultsModel.h"
 #include "ui/ContextMenuKeys.h"
 #include "ui/ListBox.h"
+#include "ui/MessageNumbers.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
 

@@ -1,6 +1,6 @@
 #include "solver/StepExplanation.h"
 
-#include "app/MessageNumbers.h"
+#include "ui/MessageNumbers.h"
 #include "equations/Catalogue.h"
 #include "ui/QtText.h"
 

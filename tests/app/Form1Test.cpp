@@ -1,13 +1,13 @@
 #include "tests/app/FormFixture.h"
-#include "ui/ListBox.h"
 
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
-#include "app/ResultsMenus.h"
-#include "app/MessageNumbers.h"
 #include "app/OwnEquationDialog.h"
+#include "app/ResultsMenus.h"
 #include "app/Translations.h"
 #include "equations/Catalogue.h"
+#include "ui/ListBox.h"
+#include "ui/MessageNumbers.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
 

@@ -4,15 +4,16 @@
 #include "app/HelpText.h"
 #include "app/OwnEquationDialog.h"
 #include "app/ResultsMenus.h"
-#include "equations/Catalogue.h"
-#include "plot/Frame.h"
-#include "plot/SlopeField.h"
-#include "solver/ResultsModel.h"
-#include "ui/ContextMenuKeys.h"
-#include "ui/ListBox.h"
-#include "ui/MessageNumbers.h"
-#include "ui/QtText.h"
-#include "ui/Twips.h"
+#include "core/Catalogue.h"
+#include "widgets/Frame.h"
+#include "core/SlopeField.h"
+#include "core/ValFromText.h"
+#include "widgets/ResultsModel.h"
+#include "widgets/ContextMenuKeys.h"
+#include "widgets/ListBox.h"
+#include "widgets/MessageNumbers.h"
+#include "widgets/QtText.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,8 +31,6 @@
 
 namespace rk {
 namespace {
-
-QColor fromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 // The design's Japanese faces, with faces that can stand in for them.
 QFont fontOf(const FontDesign& design)
@@ -52,11 +51,11 @@ void setColours(QWidget& widget, const ControlDesign& design)
 {
     QPalette palette = widget.palette();
     if (design.backColor) {
-        palette.setColor(QPalette::Window, fromBgr(*design.backColor));
+        palette.setColor(QPalette::Window, QColor(*design.backColor));
         widget.setAutoFillBackground(true);
     }
     if (design.foreColor)
-        palette.setColor(QPalette::WindowText, fromBgr(*design.foreColor));
+        palette.setColor(QPalette::WindowText, QColor(*design.foreColor));
     widget.setPalette(palette);
 }
 
@@ -84,7 +83,7 @@ Form1::Form1()
     setObjectName("Form1");
     setWindowTitle(toQString(kForm1Design.caption));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, fromBgr(kForm1Design.backColor));
+    palette.setColor(QPalette::Window, QColor(kForm1Design.backColor));
     setPalette(palette);
     setAutoFillBackground(true);
     // The layout is fixed: nothing moves when the window would be resized.
@@ -137,8 +136,11 @@ Form1::Form1()
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    // Owned by the window, like the controls it watches.
-    new EnterChain(Text1, Text3, Text2, values_, [this] { Solve(); }, this);
+    // Return and the keypad's Enter alike; the boxes have no validator, so
+    // every text is taken.
+    connect(Text1, &QLineEdit::returnPressed, this, &Form1::Text1_Enter);
+    connect(Text3, &QLineEdit::returnPressed, this, &Form1::Text3_Enter);
+    connect(Text2, &QLineEdit::returnPressed, this, &Form1::Text2_Enter);
     showSlopeField_ = (new ResultsMenus(*List1, results_->table(), *Picture1, this))->slopeFieldAction();
     connect(showSlopeField_, &QAction::toggled, this, &Form1::updateSlopeField);
 
@@ -197,9 +199,9 @@ QWidget* Form1::createControl(const ControlDesign& design)
     case ControlKind::PictureBox: {
         auto* picture = new PictureBox(size, parent);
         if (design.backColor)
-            picture->setBackColor(fromBgr(*design.backColor));
+            picture->setBackColor(QColor(*design.backColor));
         if (design.foreColor)
-            picture->setForeColor(fromBgr(*design.foreColor));
+            picture->setForeColor(QColor(*design.foreColor));
         widget = picture;
         break;
     }
@@ -251,8 +253,31 @@ void Form1::Form_Load()
 
 void Form1::List2_Click()
 {
-    values_.eqNo = Value::integer(static_cast<std::int16_t>(ListIndex(*List2) + 1));
+    values_.eqNo = ListIndex(*List2) + 1;
     updateSlopeField();
+}
+
+namespace {
+// The number a box holds, read as the design reads it.
+double numberIn(const QLineEdit& box) { return valFromText(box.text().toStdString()); }
+} // namespace
+
+void Form1::Text1_Enter()
+{
+    values_.x1 = numberIn(*Text1);
+    Text3->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Text3_Enter()
+{
+    values_.y1 = numberIn(*Text3);
+    Text2->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Text2_Enter()
+{
+    values_.x2 = numberIn(*Text2);
+    Solve();
 }
 
 void Form1::Command1_Click()
@@ -315,7 +340,7 @@ void Form1::updateSlopeField()
         Picture1->setUnderlay({}, kSlopeFieldColour);
         return;
     }
-    const int number = equationNumber(values_.eqNo);
+    const int number = values_.eqNo;
     const double unitsPerPixel = double(kFrameRight - kFrameLeft) / Picture1->contentsRect().width();
     Picture1->setUnderlay(withRightHandSide(number, number == kOwnEquation ? values_.own.get() : nullptr,
                                             [&](const auto& f) { return slopeField(f, unitsPerPixel); }),

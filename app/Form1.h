@@ -24,9 +24,8 @@
 // - The start-up frame carries the title " Integral by Simpson's Formula",
 //   ticks only down to y = -1, and a magenta x axis; Ready's frame differs.
 
-#include "solver/EnterChain.h"
-#include "solver/Solve.h"
-#include "ui/PictureBox.h"
+#include "core/Solve.h"
+#include "widgets/PictureBox.h"
 
 #include <QWidget>
 
@@ -75,6 +74,10 @@ public:
 private:
     QWidget* createControl(const ControlDesign& design);
     void List2_Click();
+    // Enter in each box; the box itself still takes the key as it would.
+    void Text1_Enter();
+    void Text3_Enter();
+    void Text2_Enter();
     void Command1_Click(); // Ready
     void Command2_Click(); // End
     void Command3_Click(); // Help

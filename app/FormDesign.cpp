@@ -1,19 +1,10 @@
 #include "app/FormDesign.h"
 
-#include "plot/PointColours.h"
+#include "widgets/Colours.h"
 
 namespace rk {
 
 namespace {
-constexpr std::uint32_t kPaleGreen = 0x00C0FFC0;  // RGB(192, 255, 192)
-constexpr std::uint32_t kLightGreen = 0x0080FF80; // RGB(128, 255, 128)
-constexpr std::uint32_t kLightCyan = 0x00FFFF80;  // RGB(128, 255, 255)
-constexpr std::uint32_t kDarkGrey = 0x00404040;   // RGB(64, 64, 64)
-
-constexpr std::uint32_t bgr(Rgb c) { return c.red | c.green << 8 | c.blue << 16; }
-// The legend shows the colours of the points it names.
-constexpr std::uint32_t kRed = bgr(kSolutionColour);
-constexpr std::uint32_t kBlue = bgr(kSlopeColour);
 
 constexpr FontDesign gothic(double points, bool bold, bool italic) { return {"P Gothic", points, bold, italic}; }
 constexpr auto none = std::nullopt;
@@ -36,8 +27,8 @@ const std::array<ControlDesign, 16> kControlDesigns{{
     {"Text2",    K::TextBox,          "",         9120, 3600,  735,  330, "x2",                   gothic(11.25, true, false), none,        none,       3, true,  false, A::Left,   false, "final abscissa x2; Enter starts the run"},
     {"Text1",    K::TextBox,          "",         9120, 2880,  735,  360, "x1",                   gothic(12, true, false),    none,        none,       2, true,  false, A::Left,   false, "start abscissa x1"},
     {"Picture1", K::PictureBox,       "",          360,  480, 7575, 7575, "",                     gothic(18, true, true),     kLightCyan,  kDarkGrey,  1, true,  true,  A::Left,   false, "plot: solution in red, slope in blue"},
-    {"Label5",   K::Label,            "Picture1", 2160,  120,  240,  285, "y'",                   gothic(14.25, true, true),  kLightCyan,  kBlue,     12, false, false, A::Left,   false, "legend: slope points in blue"},
-    {"Label4",   K::Label,            "Picture1", 1680,  120,  165,  285, "y",                    gothic(14.25, true, true),  kLightCyan,  kRed,      11, false, false, A::Left,   false, "legend: solution points in red"},
+    {"Label5",   K::Label,            "Picture1", 2160,  120,  240,  285, "y'",                   gothic(14.25, true, true),  kLightCyan,  kSlopeColour,     12, false, false, A::Left,   false, "legend: slope points in blue"},
+    {"Label4",   K::Label,            "Picture1", 1680,  120,  165,  285, "y",                    gothic(14.25, true, true),  kLightCyan,  kSolutionColour,     11, false, false, A::Left,   false, "legend: solution points in red"},
     {"Command1", K::CommandButton,    "",         8400, 2160, 1335,  495, "Ready",                gothic(11.25, true, false), none,        none,       0, true,  false, A::Centre, false, "clears the plot, the table and the inputs for the next run"},
     {"Label6",   K::Label,            "",         2160,  120, 3000,  315, "Runge Kutta Method",   gothic(15.75, true, true),  kPaleGreen,  none,      15, true,  false, A::Left,   true,  "heading"},
     {"Label3",   K::Label,            "",         8280, 4320, 2055,  375, " x      y",            gothic(11.25, true, true),  kLightGreen, none,       6, true,  true,  A::Left,   false, "heading of the results table"},

@@ -2,6 +2,8 @@
 // The design of the one window: every control's kind, place, caption, font,
 // colours, tab order and first visibility. Data only; Form1 builds from it.
 
+#include <QRgb>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -19,8 +21,8 @@ struct FontDesign {
     bool italic;
 };
 
-// Positions and sizes are in twips (ui/Twips.h).
-// Colours are 0x00BBGGRR.
+// Positions and sizes are in twips (widgets/Twips.h).
+// Colours are the toolkit's QRgb (widgets/Colours.h).
 struct ControlDesign {
     std::string_view name;
     ControlKind kind;
@@ -28,8 +30,8 @@ struct ControlDesign {
     int left, top, width, height;
     std::string_view caption;
     FontDesign font;
-    std::optional<std::uint32_t> backColor;
-    std::optional<std::uint32_t> foreColor;
+    std::optional<QRgb> backColor;
+    std::optional<QRgb> foreColor;
     int tabIndex;
     bool visible;
     bool border;
@@ -40,7 +42,7 @@ struct ControlDesign {
 
 struct WindowDesign {
     std::string_view caption;
-    std::uint32_t backColor;
+    QRgb backColor;
     int clientWidth, clientHeight; // twips
 };
 

@@ -1,6 +1,6 @@
 #include "app/OwnEquationDialog.h"
 
-#include "ui/QtText.h"
+#include "widgets/QtText.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

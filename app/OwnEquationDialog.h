@@ -4,7 +4,7 @@
 // what is wrong and where; the place is marked in the text. OK stays
 // disabled while the text cannot be read.
 
-#include "equations/OwnEquation.h"
+#include "core/OwnEquation.h"
 
 #include <QDialog>
 

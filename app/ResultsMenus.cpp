@@ -1,11 +1,11 @@
 #include "app/ResultsMenus.h"
 
-#include "solver/ResultsTable.h"
-#include "solver/TableExport.h"
-#include "ui/ContextMenuKeys.h"
-#include "ui/ListBox.h"
-#include "ui/PictureBox.h"
-#include "ui/QtText.h"
+#include "core/ResultsTable.h"
+#include "widgets/TableExport.h"
+#include "widgets/ContextMenuKeys.h"
+#include "widgets/ListBox.h"
+#include "widgets/PictureBox.h"
+#include "widgets/QtText.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -6,7 +6,7 @@
 // in the table copies the selected line. Each menu and its actions belong to
 // the control they serve.
 
-#include "ui/SafeSave.h"
+#include "widgets/SafeSave.h"
 
 #include <QObject>
 #include <QPoint>

@@ -5,8 +5,8 @@
 // listed; the icon read from its SVG. No second thread, no surface made
 // ahead, no pictures built in.
 #include "app/FormDesign.h"
-#include "equations/Catalogue.h"
-#include "ui/Twips.h"
+#include "core/Catalogue.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -24,7 +24,6 @@ using namespace rk;
 
 namespace {
 
-QColor fromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 QFont fontOf(const FontDesign& design)
 {
@@ -67,7 +66,7 @@ int main(int argc, char* argv[])
     window.setWindowTitle("RungeKutta");
     window.setFixedSize(pixels(kForm1Design.clientWidth), pixels(kForm1Design.clientHeight));
     QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, fromBgr(kForm1Design.backColor));
+    palette.setColor(QPalette::Window, QColor(kForm1Design.backColor));
     window.setPalette(palette);
 
     std::map<std::string_view, QWidget*> made;
@@ -96,9 +95,9 @@ int main(int argc, char* argv[])
             if (d.backColor || d.foreColor) {
                 QPalette colours = label->palette();
                 if (d.backColor)
-                    colours.setColor(QPalette::Window, fromBgr(*d.backColor));
+                    colours.setColor(QPalette::Window, QColor(*d.backColor));
                 if (d.foreColor)
-                    colours.setColor(QPalette::WindowText, fromBgr(*d.foreColor));
+                    colours.setColor(QPalette::WindowText, QColor(*d.foreColor));
                 label->setPalette(colours);
                 label->setAutoFillBackground(true);
             }

@@ -4,9 +4,9 @@
 // Then the memory that a copy holds, and what is left of it once the
 // clipboard holds something else.
 
-#include "solver/Solve.h"
-#include "solver/TableExport.h"
-#include "ui/SafeSave.h"
+#include "core/Solve.h"
+#include "widgets/TableExport.h"
+#include "widgets/SafeSave.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +28,7 @@ using namespace rk;
 constexpr long kLines = 1'000'000;
 
 struct NoPicture : PointSink {
-    void PSet(float, float, Rgb) override {}
+    void PSet(float, float, PointKind) override {}
 };
 
 // The table of a 1,000,000-pass run of equation 6.
@@ -37,7 +37,7 @@ const ResultsTable& bigTable()
     static const ResultsTable table = [] {
         ResultsTable lines;
         NoPicture picture;
-        const FormValues values{Value::integer(6), Value(0.0), Value(1.0), Value((kLines - 1) * 0.05 + 0.01)};
+        const FormValues values{6, 0.0, 1.0, (kLines - 1) * 0.05 + 0.01};
         Solve(values, picture, lines);
         return lines;
     }();

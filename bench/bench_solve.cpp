@@ -19,7 +19,7 @@
 //
 // The toolkit leaves the upper halves of the vector registers in use, which
 // slows the C library's sin on some processors many times over (see
-// solver/CleanVectorState.h). Solve cleans them as it starts; the floor is
+// core/CleanVectorState.h). Solve cleans them as it starts; the floor is
 // cleaned before every run, so both are timed in the same clean state. Each
 // case notes the state at the first point a run plots, as the processor
 // reports it, and the summary says what it saw.
@@ -27,14 +27,14 @@
 #include "app/Form1.h"
 #include "app/Translations.h"
 #include "bench/PrivateServer.h"
-#include "solver/CleanVectorState.h"
-#include "solver/Solve.h"
-#include "plot/Frame.h"
-#include "plot/SlopeField.h"
-#include "solver/ResultsModel.h"
+#include "core/CleanVectorState.h"
+#include "core/Solve.h"
+#include "widgets/Frame.h"
+#include "core/SlopeField.h"
+#include "widgets/ResultsModel.h"
 #include "tests/VectorState.h"
-#include "ui/ListBox.h"
-#include "ui/PictureBox.h"
+#include "widgets/ListBox.h"
+#include "widgets/PictureBox.h"
 
 #include <benchmark/benchmark.h>
 
@@ -70,7 +70,7 @@ double finalAbscissaFor(long passes) { return (passes - 1) * 0.05 + 0.01; }
 
 FormValues equationSix(long passes)
 {
-    return {Value::integer(6), Value(0.0), Value(1.0), Value(finalAbscissaFor(passes))};
+    return {6, 0.0, 1.0, finalAbscissaFor(passes)};
 }
 
 // The plot's interior as bare pixels, set the way the picture box sets a
@@ -78,13 +78,13 @@ FormValues equationSix(long passes)
 struct Raster {
     static constexpr int kSide = 501;
     std::vector<std::uint32_t> pixels = std::vector<std::uint32_t>(kSide * kSide);
-    void set(float x, float y, Rgb c)
+    void set(float x, float y, std::uint32_t argb)
     {
         const double column = std::floor((x - -2.0) / 20.0 * kSide);
         const double row = std::floor((y - 10.0) / -20.0 * kSide);
         if (column >= 0 && row >= 0 && column < kSide && row < kSide)
             pixels[static_cast<std::size_t>(row) * kSide + static_cast<std::size_t>(column)] =
-                0xFF000000u | c.red << 16 | c.green << 8 | c.blue;
+                argb;
     }
 };
 
@@ -126,10 +126,10 @@ struct StateAtFirstPoint {
 struct RasterPicture : PointSink {
     Raster raster;
     StateAtFirstPoint state;
-    void PSet(float x, float y, Rgb colour) override
+    void PSet(float x, float y, PointKind kind) override
     {
         state.sample();
-        raster.set(x, y, colour);
+        raster.set(x, y, kind == PointKind::Solution ? kSolutionColour : kSlopeColour);
     }
 };
 
@@ -137,10 +137,10 @@ struct RasterPicture : PointSink {
 struct WatchedPictureBox : PictureBox {
     using PictureBox::PictureBox;
     StateAtFirstPoint state;
-    void PSet(float x, float y, Rgb colour) override
+    void PSet(float x, float y, PointKind kind) override
     {
         state.sample();
-        PictureBox::PSet(x, y, colour);
+        PictureBox::PSet(x, y, kind);
     }
 };
 
@@ -172,7 +172,7 @@ void floorRun(double x1, double y1, double x2, RasterPicture& picture, Ordinates
 {
     const auto f = [](double x, double y) { return x / 2 - std::sin(x + y); };
     const double h = 0.05, n = (x2 - x1) / h, hh = h / 2;
-    constexpr Rgb red{255, 0, 0}, blue{0, 0, 255};
+    constexpr std::uint32_t red = 0xFFFF0000u, blue = 0xFF0000FFu;
     table.ys.reserve(table.ys.size() + static_cast<std::size_t>(n) + 1);
     double y = y1;
     picture.state.sample();
@@ -194,7 +194,7 @@ void floorRun(double x1, double y1, double x2, RasterPicture& picture, Ordinates
 void BM_SolveOwnEquation(benchmark::State& state)
 {
     FormValues form = equationSix(state.range(0));
-    form.eqNo = Value::integer(kOwnEquation);
+    form.eqNo = kOwnEquation;
     form.own = std::make_shared<const TypedEquation>(
         TypedEquation{"x/2 -sin(x+y)", std::get<OwnEquation>(OwnEquation::read(u"x/2 -sin(x+y)"))});
     measureRecorded<ResultsTable>(state, __func__,

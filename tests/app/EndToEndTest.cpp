@@ -41,8 +41,8 @@
 #endif
 
 #include "app/FormDesign.h"
-#include "ui/PictureBox.h"
-#include "ui/Twips.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Twips.h"
 
 namespace {
 

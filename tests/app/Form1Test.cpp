@@ -5,11 +5,11 @@
 #include "app/OwnEquationDialog.h"
 #include "app/ResultsMenus.h"
 #include "app/Translations.h"
-#include "equations/Catalogue.h"
-#include "ui/ListBox.h"
-#include "ui/MessageNumbers.h"
-#include "ui/QtText.h"
-#include "ui/Twips.h"
+#include "core/Catalogue.h"
+#include "widgets/ListBox.h"
+#include "widgets/MessageNumbers.h"
+#include "widgets/QtText.h"
+#include "widgets/Twips.h"
 
 #include <QAccessible>
 #include <QClipboard>

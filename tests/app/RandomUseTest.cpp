@@ -8,7 +8,7 @@
 
 #include "tests/app/FormFixture.h"
 #include "tests/ReferenceText.h"
-#include "ui/ValFromText.h"
+#include "core/ValFromText.h"
 
 #include <QMessageBox>
 #include <QPlainTextEdit>

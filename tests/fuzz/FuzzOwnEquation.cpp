@@ -3,7 +3,7 @@
 // from its read-as line to the same program, the same line and the same
 // slopes. Any violation aborts with the offending text.
 
-#include "equations/OwnEquation.h"
+#include "core/OwnEquation.h"
 #include "tests/Utf16.h"
 
 #include <bit>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to valFromText and sends what it reads through
 // formatFixed and back. Any violation aborts with the offending values.
 
-#include "ui/FormatFixed.h"
-#include "ui/ValFromText.h"
+#include "core/FormatFixed.h"
+#include "core/ValFromText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,60 @@
+#include "core/ResultsTable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace rk {
+
+void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::int64_t lines)
+{
+    // A run's lines arrive one by one; making room for all of them at once
+    // spares the copies, and the spare half, of growing as they come. Growth
+    // stays geometric, so many small runs still cost amortised constant time.
+    const std::size_t needed = ys_.size() + static_cast<std::size_t>(std::max<std::int64_t>(lines, 0));
+    if (needed > ys_.capacity())
+        ys_.reserve(std::max(needed, ys_.capacity() + ys_.capacity() / 2));
+    runs_.push_back({ys_.size(), x1, n, equation});
+}
+
+void ResultsTable::clear()
+{
+    // Ready gives the memory of a long table back, not just its lines.
+    std::vector<double>().swap(ys_);
+    runs_.clear();
+}
+
+const ResultsTable::Run& ResultsTable::runOf(std::size_t index) const
+{
+    if (index >= ys_.size())
+        throw std::out_of_range("ResultsTable: no such line");
+    // The last run that starts at or before the line; a run that listed
+    // nothing shares its start with the next and is passed over.
+    const auto after = std::upper_bound(runs_.begin(), runs_.end(), index,
+                                        [](std::size_t i, const Run& run) { return i < run.firstLine; });
+    return *(after - 1);
+}
+
+TableRow ResultsTable::row(std::size_t index) const
+{
+    const Run& run = runOf(index);
+    const auto pass = static_cast<std::int64_t>(index - run.firstLine);
+    return {run.equation.number, run.equation.own.get(), abscissa(run.x1, pass), ys_[index], pass, run.n};
+}
+
+std::size_t ResultsTable::writeLine(std::size_t index, char* out) const
+{
+    const TableRow r = row(index);
+    std::size_t length = formatFixed(r.x, 2, out);
+    std::memcpy(out + length, "    ", 4);
+    length += 4;
+    return length + formatFixed(r.y, 5, out + length);
+}
+
+std::string ResultsTable::line(std::size_t index) const
+{
+    char buffer[kLineBufferSize];
+    return std::string(buffer, writeLine(index, buffer));
+}
+
+} // namespace rk

@@ -1,0 +1,63 @@
+#pragma once
+// The x / y table of every run since the last Ready, kept as numbers.
+//
+// A run may list a million lines. The table keeps one double per line, the
+// ordinate, and per run its equation and start abscissa, from which the
+// abscissa of each line follows exactly as the run computed it. A line's
+// text is written only when it is asked for, digit for digit the same as if
+// it had been stored.
+
+#include "core/Catalogue.h"
+#include "core/RungeKuttaStep.h"
+#include "core/FormatFixed.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rk {
+
+// One line of the table, with the run it belongs to.
+struct TableRow {
+    int equation;             // 1..6, kOwnEquation, or 0 when the run had none selected
+    const TypedEquation* own; // with kOwnEquation: what the run solved
+    double x, y;
+    std::int64_t pass; // 0 for the first line of its run
+    double n;          // the run's (x2 - x1) / h: its passes are i = 0 .. floor(n)
+};
+
+class ResultsTable {
+public:
+    // A run of `equation` from x1 with the pass bound n starts; at most
+    // `lines` lines follow. The run keeps its equation, so its rows explain
+    // their steps whatever is typed later.
+    void beginRun(const Equation& equation, double x1, double n, std::int64_t lines);
+    // The ordinate of the run's next pass.
+    void append(double y) { ys_.push_back(y); }
+
+    std::size_t count() const { return ys_.size(); }
+    TableRow row(std::size_t index) const;
+    // "x    y": x with two decimals, four spaces, y with five.
+    std::string line(std::size_t index) const;
+    // The same into `out`, which holds kLineBufferSize characters; returns
+    // the length.
+    std::size_t writeLine(std::size_t index, char* out) const;
+    void clear();
+
+    static constexpr std::size_t kLineBufferSize = 2 * kFormatBufferSize + 4;
+
+private:
+    struct Run {
+        std::size_t firstLine;
+        double x1;
+        double n;
+        Equation equation;
+    };
+    const Run& runOf(std::size_t index) const;
+
+    std::vector<Run> runs_;
+    std::vector<double> ys_;
+};
+
+} // namespace rk

@@ -1,0 +1,102 @@
+#include "core/Solve.h"
+
+#include "core/Catalogue.h"
+#include "core/CleanVectorState.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace rk {
+namespace {
+
+// A point that single precision cannot hold (beyond about 3.4e38, or not
+// finite) is left out; the run goes on.
+void plot(PointSink& picture, double x, double y, PointKind kind)
+{
+    // The comparisons are false for NaN as well as for magnitudes past FLT_MAX.
+    if (std::fabs(x) <= FLT_MAX && std::fabs(y) <= FLT_MAX)
+        picture.PSet(static_cast<float>(x), static_cast<float>(y), kind);
+}
+
+RunReport refused(Refusal why)
+{
+    RunReport report;
+    report.outcome = RunOutcome::Refused;
+    report.refusal = why;
+    return report;
+}
+
+RunReport stopped(Stop why, double x, std::int64_t linesListed)
+{
+    RunReport report;
+    report.outcome = RunOutcome::Stopped;
+    report.stop = why;
+    report.stoppedAt = x;
+    report.linesListed = linesListed;
+    return report;
+}
+
+bool slopesHaveValues(const Stages& s)
+{
+    return std::isfinite(s.k1) && std::isfinite(s.k2) && std::isfinite(s.k3) && std::isfinite(s.k4);
+}
+
+// The passes i = 0 .. floor(n): plot, list, step. The right-hand side is a
+// template argument so that it is inlined into the loop. A typed equation
+// may have no value where the built-in ones always have one; its run stops
+// at the row whose step has none.
+template <typename RightHandSide>
+RunReport run(const RightHandSide& f, bool typed, double x1, double y1, double n, PointSink& picture,
+              ResultsTable& table)
+{
+    std::int64_t listed = 0;
+    double y = y1;
+    for (std::int64_t i = 0; static_cast<double>(i) <= n; ++i) {
+        const double x = abscissa(x1, i);
+        const Stages step = rungeKuttaStep(f, x, y, kStep);
+        plot(picture, x, y, PointKind::Solution);
+        plot(picture, x, step.k1, PointKind::Slope);
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return stopped(Stop::BeyondRange, x, listed);
+        table.append(y);
+        ++listed;
+        if (typed && !slopesHaveValues(step))
+            return stopped(Stop::NoSlope, x, listed);
+        y = step.next;
+    }
+    RunReport report;
+    report.linesListed = listed;
+    return report;
+}
+
+} // namespace
+
+RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
+{
+    cleanVectorState();
+    const int number = form.eqNo;
+    const Equation equation{number, number == kOwnEquation ? form.own : nullptr};
+    const bool typed = equation.own != nullptr;
+    const double x1 = form.x1, y1 = form.y1, x2 = form.x2;
+
+    if (!std::isfinite(x1) || !std::isfinite(x2))
+        return refused(Refusal::InputNotFinite);
+    const double n = (x2 - x1) / kStep;
+    // Passes run for i = 0 .. floor(n): more than kMaxPasses exactly when n
+    // reaches it. Finite ends far apart make n infinite: too many as well.
+    if (n >= static_cast<double>(kMaxPasses))
+        return refused(Refusal::TooManyPasses);
+    if (!std::isfinite(y1))
+        return refused(Refusal::StartNotFinite);
+
+    return withRightHandSide(number, equation.own.get(), [&](const auto& f) {
+        plot(picture, x1, y1, PointKind::Solution);
+        plot(picture, x1, f(x1, y1), PointKind::Slope);
+        const auto passes = n < 0 ? 0 : static_cast<std::int64_t>(std::floor(n)) + 1;
+        if (passes > 0)
+            table.beginRun(equation, x1, n, passes);
+        return run(f, typed, x1, y1, n, picture, table);
+    });
+}
+
+} // namespace rk

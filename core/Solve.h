@@ -1,0 +1,60 @@
+#pragma once
+// The classical fourth-order Runge-Kutta run at the fixed step 0.05.
+
+#include "core/ResultsTable.h"
+#include "core/RungeKuttaStep.h"
+#include "core/PointSink.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace rk {
+
+// The values the window takes over from its list and input boxes.
+// A number not yet confirmed is 0, as is the equation before any is chosen.
+struct FormValues {
+    int eqNo = 0;    // selected equation, 1..6, or kOwnEquation; 0 for none
+    double x1 = 0;   // start abscissa
+    double y1 = 0;   // initial ordinate y(x1)
+    double x2 = 0;   // final abscissa
+    std::shared_ptr<const TypedEquation> own = nullptr; // the equation the user typed, if any
+};
+
+// A run of more passes than this is refused before it starts.
+inline constexpr std::int64_t kMaxPasses = 1'000'000;
+
+enum class RunOutcome {
+    Completed, // every pass drawn and listed
+    Stopped,   // see Stop; what came before stays
+    Refused,   // nothing drawn or listed
+};
+
+enum class Stop {
+    None,
+    BeyondRange, // the numbers left the finite range
+    NoSlope,     // an own equation's slope has no value (sqrt(-1), log(0), 0/0)
+};
+
+enum class Refusal {
+    None,
+    InputNotFinite, // x1 or x2 is infinite
+    StartNotFinite, // y1 is infinite
+    TooManyPasses,  // more than kMaxPasses passes, however many more
+};
+
+// What happened, for the window to put into words in the user's language.
+struct RunReport {
+    RunOutcome outcome = RunOutcome::Completed;
+    std::int64_t linesListed = 0;
+    Stop stop = Stop::None;          // Stopped: why
+    double stoppedAt = 0;            // Stopped: the x of the pass that left the finite range, or of the
+                                     // row whose slope has no value
+    Refusal refusal = Refusal::None; // Refused: why
+};
+
+// Integrates y' = f(x, y), y(x1) = y1 from x1 towards x2. Per pass it plots
+// the solution point in light red and the slope point in light blue, then
+// lists x and y. Never clears what earlier runs drew or listed.
+RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table);
+
+} // namespace rk

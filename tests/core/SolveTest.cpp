@@ -1,0 +1,330 @@
+#include "core/Solve.h"
+
+#include "tests/ReferenceText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace rk {
+namespace {
+
+struct Point {
+    float x, y;
+    PointKind kind;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct RecordingPicture : PointSink {
+    std::vector<Point> points;
+    void PSet(float x, float y, PointKind kind) override { points.push_back({x, y, kind}); }
+};
+
+std::vector<std::string> linesOf(const ResultsTable& table)
+{
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < table.count(); ++i)
+        lines.push_back(table.line(i));
+    return lines;
+}
+
+struct Outcome {
+    RecordingPicture picture;
+    ResultsTable table;
+    RunReport report;
+    std::vector<std::string> lines() const { return linesOf(table); }
+};
+
+FormValues form(int eq, double x1, double y1, double x2) { return {eq, x1, y1, x2, nullptr}; }
+
+Outcome solve(const FormValues& values)
+{
+    Outcome run;
+    run.report = Solve(values, run.picture, run.table);
+    return run;
+}
+
+// An independent plain-double run: the same formula, with printf for the text.
+double referenceF(int eq, double x, double y)
+{
+    switch (eq) {
+    case 1: return -y;
+    case 2: return x - y;
+    case 3: return 2;
+    case 4: return std::sin(4 * x);
+    case 5: return x * std::cos(4 * x) - y;
+    case 6: return x / 2 - std::sin(x + y);
+    default: return 0;
+    }
+}
+
+struct Reference {
+    std::vector<Point> points;
+    std::vector<std::string> lines;
+};
+
+Reference reference(int eq, double x1, double y1, double x2)
+{
+    Reference r;
+    const double h = 0.05, n = (x2 - x1) / h, hh = h / 2;
+    double y = y1;
+    r.points.push_back({float(x1), float(y1), PointKind::Solution});
+    r.points.push_back({float(x1), float(referenceF(eq, x1, y1)), PointKind::Slope});
+    for (long i = 0; i <= n; ++i) {
+        const double x = x1 + i * h;
+        const double k1 = referenceF(eq, x, y);
+        r.points.push_back({float(x), float(y), PointKind::Solution});
+        r.points.push_back({float(x), float(k1), PointKind::Slope});
+        r.lines.push_back(printfFixed(x, 2) + "    " + printfFixed(y, 5));
+        const double k2 = referenceF(eq, x + hh, y + k1 * hh);
+        const double k3 = referenceF(eq, x + hh, y + k2 * hh);
+        const double k4 = referenceF(eq, x + h, y + k3 * h);
+        y = y + (h * ((k1 + k4) + 2 * (k2 + k3))) / 6;
+    }
+    return r;
+}
+
+struct WorkedRun {
+    int eq;
+    double x2;
+    std::vector<std::string> lines;
+};
+
+class WorkedTables : public ::testing::TestWithParam<WorkedRun> {};
+
+TEST_P(WorkedTables, LinesDigitForDigit)
+{
+    const WorkedRun& w = GetParam();
+    const Outcome run = solve(form(w.eq, 0, 1, w.x2));
+    EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
+    EXPECT_EQ(run.lines(), w.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(FromStartOne, WorkedTables, ::testing::Values(
+    WorkedRun{1, 0.2, {"0.00    1.00000", "0.05    0.95123", "0.10    0.90484", "0.15    0.86071", "0.20    0.81873"}},
+    WorkedRun{2, 0.2, {"0.00    1.00000", "0.05    0.95246", "0.10    0.90967", "0.15    0.87142", "0.20    0.83746"}},
+    WorkedRun{3, 0.1, {"0.00    1.00000", "0.05    1.10000", "0.10    1.20000"}}
+));
+
+TEST(Solve, EquationThreeSlopePointsAtTwo)
+{
+    const Outcome run = solve(form(3, 0, 1, 0.1));
+    for (std::size_t k = 1; k < run.picture.points.size(); k += 2)
+        EXPECT_EQ(run.picture.points[k], (Point{run.picture.points[k].x, 2.0f, PointKind::Slope}));
+}
+
+struct Case {
+    int eq;
+    double x1, y1, x2;
+};
+
+class AgainstPlainDoubles : public ::testing::TestWithParam<Case> {};
+
+TEST_P(AgainstPlainDoubles, SameLinesAndPointsInOrder)
+{
+    const Case& c = GetParam();
+    const Outcome run = solve(form(c.eq, c.x1, c.y1, c.x2));
+    const Reference want = reference(c.eq, c.x1, c.y1, c.x2);
+    EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
+    EXPECT_EQ(run.report.linesListed, static_cast<std::int64_t>(want.lines.size()));
+    EXPECT_EQ(run.lines(), want.lines);
+    EXPECT_EQ(run.picture.points, want.points);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEquations, AgainstPlainDoubles, ::testing::Values(
+    Case{1, 0, 1, 10}, Case{2, -1.5, 3, 12}, Case{3, 0, -4, 5}, Case{4, 0.3, 0.7, 16},
+    Case{5, -2, 2, 18}, Case{6, 0, 1, 18}, Case{6, -3.7, -2.2, 40}, Case{0, 0, 1, 1}
+));
+
+struct CountCase {
+    double x1, x2;
+    std::size_t lines;
+    const char* last;
+};
+
+class PassCount : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(PassCount, LinesPerRun)
+{
+    const CountCase& c = GetParam();
+    const Outcome run = solve(form(2, c.x1, 0, c.x2));
+    ASSERT_EQ(run.lines().size(), c.lines);
+    EXPECT_EQ(run.picture.points.size(), 2 + 2 * c.lines);
+    if (c.last) {
+        EXPECT_EQ(run.lines().back(), c.last);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bounds, PassCount, ::testing::Values(
+    CountCase{0, 0.3, 6, "0.25    0.02880"},   // n = 5.999999999999999
+    CountCase{0.1, 0.3, 4, "0.25    0.02464"}, // n = 3.9999999999999996
+    CountCase{0, 1, 21, "1.00    0.36788"},
+    CountCase{0.7, 0.7, 1, "0.70    0.00000"},
+    CountCase{1, 0.5, 0, nullptr}
+));
+
+TEST(Solve, BackwardRunDrawsOnlyTheStartPoints)
+{
+    const Outcome run = solve(form(1, 1, 2, 0.5));
+    EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
+    EXPECT_TRUE(run.lines().empty());
+    EXPECT_EQ(run.picture.points, (std::vector<Point>{{1, 2, PointKind::Solution}, {1, -2, PointKind::Slope}}));
+    // However far back: the difference overflows, and it is still no pass.
+    const Outcome far = solve(form(1, 1e30, 2, -1.7e308));
+    EXPECT_EQ(far.report.outcome, RunOutcome::Completed);
+    EXPECT_TRUE(far.lines().empty());
+    EXPECT_EQ(far.picture.points.size(), 2u);
+}
+
+TEST(Solve, StartPointsRepeatedByFirstPass)
+{
+    const Outcome run = solve(form(4, 0.5, 0.25, 0.6));
+    ASSERT_GE(run.picture.points.size(), 4u);
+    EXPECT_EQ(run.picture.points[0], run.picture.points[2]);
+    EXPECT_EQ(run.picture.points[1], run.picture.points[3]);
+}
+
+TEST(Solve, NoEquationSelectedKeepsY)
+{
+    const Outcome run = solve(form(0, 0, 1.25, 0.2));
+    EXPECT_EQ(run.lines(),
+              (std::vector<std::string>{"0.00    1.25000", "0.05    1.25000", "0.10    1.25000",
+                                        "0.15    1.25000", "0.20    1.25000"}));
+    for (std::size_t k = 1; k < run.picture.points.size(); k += 2)
+        EXPECT_EQ(run.picture.points[k].y, 0.0f);
+}
+
+TEST(Solve, UnsetStartValuesActAsZero)
+{
+    // x1 and y1 never confirmed: x = i * h and y starts as 0.
+    const Outcome run = solve(form(3, 0, 0, 0.1));
+    EXPECT_EQ(run.lines(),
+              (std::vector<std::string>{"0.00    0.00000", "0.05    0.10000", "0.10    0.20000"}));
+    EXPECT_EQ(run.picture.points.front(), (Point{0, 0, PointKind::Solution}));
+}
+
+TEST(Solve, NothingSetAtAllListsOneLine)
+{
+    const Outcome run = solve(FormValues{});
+    EXPECT_EQ(run.lines(), std::vector<std::string>{"0.00    0.00000"});
+}
+
+TEST(Solve, SecondRunAppendsBelowTheFirst)
+{
+    RecordingPicture picture;
+    ResultsTable table;
+    Solve(form(1, 0, 1, 0.05), picture, table);
+    Solve(form(2, 1, 1, 0.5), picture, table); // backward: lists nothing
+    Solve(form(3, 0.5, 1, 0.55), picture, table);
+    EXPECT_EQ(linesOf(table), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95123",
+                                                       "0.50    1.00000", "0.55    1.10000"}));
+    EXPECT_EQ(table.row(1).equation, 1);
+    EXPECT_EQ(table.row(2).equation, 3);
+    EXPECT_EQ(table.row(3).pass, 1);
+    EXPECT_EQ(table.row(3).x, 0.5 + 1 * 0.05);
+    EXPECT_EQ(picture.points.size(), 2u * (2 + 2 * 2) + 2);
+    table.clear();
+    EXPECT_EQ(table.count(), 0u);
+}
+
+// A point single precision cannot hold is left out, and the run goes on.
+TEST(Solve, PointsBeyondSingleRangeAreSkipped)
+{
+    const Outcome run = solve(form(3, 0, 1e39, 0.1));
+    EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
+    ASSERT_EQ(run.lines().size(), 3u);
+    EXPECT_EQ(run.lines()[0], "0.00    999999999999999939709166371603178586112.00000");
+    for (const Point& p : run.picture.points)
+        EXPECT_EQ(p.kind, PointKind::Slope) << "no solution point can be drawn at 1e39";
+    EXPECT_EQ(run.picture.points.size(), 4u);
+}
+
+TEST(Solve, OverflowStopsBeforeListingThatPass)
+{
+    // k1 + k4 overflows in the first update, so y is infinite at x = 0.05.
+    const Outcome run = solve(form(1, 0, -1.7e308, 1));
+    EXPECT_EQ(run.report.outcome, RunOutcome::Stopped);
+    EXPECT_EQ(run.lines().size(), 1u);
+    EXPECT_EQ(run.report.linesListed, 1);
+    EXPECT_EQ(run.report.stoppedAt, 0.05);
+    EXPECT_EQ(run.report.refusal, Refusal::None);
+}
+
+// A typed equation whose slope has no value (NaN or infinite at finite x
+// and y) stops at the row whose step needed it; that row is listed.
+TEST(Solve, TypedSlopeWithoutValueStopsAtItsRow)
+{
+    const struct {
+        const char16_t* text;
+        std::size_t lines;
+        double stoppedAt;
+    } cases[] = {
+        {u"log(x)", 1, 0},         // k1 = log(0), minus infinity
+        {u"0/0", 1, 0},            // not a number
+        {u"1/(x - 0.1)", 2, 0.05}, // k4 of the second row, at x + h = 0.1
+        {u"sqrt(0.06 - x)", 2, 0.05},
+        {u"x - y", 21, 0},         // has a value everywhere: completes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text)));
+        auto read = OwnEquation::read(c.text);
+        ASSERT_TRUE(std::holds_alternative<OwnEquation>(read));
+        FormValues values = form(kOwnEquation, 0, 1, 1);
+        values.own = std::make_shared<const TypedEquation>(TypedEquation{"", std::get<OwnEquation>(std::move(read))});
+        const Outcome run = solve(values);
+        EXPECT_EQ(run.lines().size(), c.lines);
+        EXPECT_EQ(run.report.stop, c.lines == 21 ? Stop::None : Stop::NoSlope);
+        EXPECT_EQ(run.report.stoppedAt, c.stoppedAt);
+    }
+}
+
+struct RefusedCase {
+    double x1, x2;
+    Refusal why;
+    double y1 = 1;
+};
+
+class RefusedRuns : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedRuns, NothingDrawnOrListed)
+{
+    const Outcome run = solve(form(1, GetParam().x1, GetParam().y1, GetParam().x2));
+    EXPECT_EQ(run.report.outcome, RunOutcome::Refused);
+    EXPECT_TRUE(run.picture.points.empty());
+    EXPECT_TRUE(run.lines().empty());
+    EXPECT_EQ(run.report.linesListed, 0);
+    EXPECT_EQ(run.report.refusal, GetParam().why);
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(Limits, RefusedRuns, ::testing::Values(
+    RefusedCase{0, 50000, Refusal::TooManyPasses}, // n = 1,000,000: one pass too many
+    RefusedCase{0, 1e12, Refusal::TooManyPasses},
+    RefusedCase{0, kInf, Refusal::InputNotFinite},
+    RefusedCase{-kInf, 0, Refusal::InputNotFinite},
+    RefusedCase{kInf, kInf, Refusal::InputNotFinite},
+    RefusedCase{-1e308, 1e308, Refusal::TooManyPasses}, // finite ends; only the difference overflows
+    RefusedCase{0.3, 1, Refusal::StartNotFinite, kInf}, // y1 = 1e309, not a solution that grew
+    RefusedCase{0.3, 0, Refusal::StartNotFinite, -kInf}
+));
+
+TEST(Solve, LargestAllowedRunCompletes)
+{
+    ResultsTable table;
+    struct NullPicture : PointSink {
+        void PSet(float, float, PointKind) override {}
+    } picture;
+    // n = 999999.7999999999: passes 0 .. 999999.
+    const RunReport report = Solve(form(0, 0, 1, 49999.99), picture, table);
+    EXPECT_EQ(report.outcome, RunOutcome::Completed);
+    EXPECT_EQ(table.count(), 1'000'000u);
+    EXPECT_EQ(table.line(999'999), "49999.95    1.00000");
+}
+
+} // namespace
+} // namespace rk

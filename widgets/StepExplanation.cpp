@@ -1,0 +1,96 @@
+#include "widgets/StepExplanation.h"
+
+#include "widgets/MessageNumbers.h"
+#include "core/Catalogue.h"
+#include "widgets/QtText.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cmath>
+
+namespace rk {
+namespace {
+
+// Rounded as the table rounds, so a value reads as the list shows it.
+QString fixed(double d, int decimals)
+{
+    char buffer[kFormatBufferSize];
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(formatFixed(d, decimals, buffer)));
+}
+
+struct StageLine {
+    const char* name;
+    const char* text;
+};
+
+// The formulas name the stages the way a textbook does; a translation may
+// word them otherwise but keeps the one number, %1.
+const StageLine kStageLines[] = {
+    {"k1", QT_TRANSLATE_NOOP("StepExplanation", "k1 = f(x, y) = %1")},
+    {"k2", QT_TRANSLATE_NOOP("StepExplanation", "k2 = f(x + h/2, y + k1·h/2) = %1")},
+    {"k3", QT_TRANSLATE_NOOP("StepExplanation", "k3 = f(x + h/2, y + k2·h/2) = %1")},
+    {"k4", QT_TRANSLATE_NOOP("StepExplanation", "k4 = f(x + h, y + k3·h) = %1")},
+    {"y(x + h)", QT_TRANSLATE_NOOP("StepExplanation", "y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %1")},
+};
+
+// The passes stop at floor(n), which may fall a step short of x2 when
+// (x2 - x1)/h comes out just under a whole number in doubles: the last row
+// of a whole run says so.
+QStringList lastRowOfRun(const TableRow& row)
+{
+    if (static_cast<double>(row.pass + 1) <= row.n)
+        return {};
+    //: %1 is n with the shortest digits that read back to it; %2 is the last pass.
+    return {QCoreApplication::translate("StepExplanation",
+                                        "Last row of this run: n = (x2 − x1)/h = %1, so the passes are i = 0 … %2.")
+                .arg(shortest(row.n), QString::number(row.pass))};
+}
+
+} // namespace
+
+QString explainStep(const ResultsTable& table, std::size_t index)
+{
+    const TableRow row = table.row(index);
+    if (row.equation == 0)
+        return (QStringList{QCoreApplication::translate(
+                    "StepExplanation",
+                    "No equation was selected for this run, so every slope is 0 and y keeps its start value.")} +
+                lastRowOfRun(row))
+            .join(QLatin1Char('\n'));
+
+    // The same step function, right-hand side and step as the run: the last
+    // value is the next row's ordinate to the last bit.
+    const Stages stages = withRightHandSide(
+        row.equation, row.own, [&](const auto& f) { return rungeKuttaStep(f, row.x, row.y, kStep); });
+    const double values[] = {stages.k1, stages.k2, stages.k3, stages.k4, stages.next};
+
+    const QString text = toQString(row.own ? row.own->listText()
+                                           : std::string(kEquationTexts[static_cast<std::size_t>(row.equation - 1)]));
+    QStringList lines{text, QCoreApplication::translate("StepExplanation", "x = %1   y = %2")
+                                .arg(fixed(row.x, 2), fixed(row.y, 5))};
+    for (std::size_t stage = 0; stage < std::size(values); ++stage) {
+        if (row.own && stage < 4 && !std::isfinite(values[stage])) {
+            // A typed equation's run stops at the row whose step has a slope without a value.
+            //: %1 is k1 to k4, as the lines above name them; %2 is the row's x.
+            lines << QCoreApplication::translate("StepExplanation", "%1 has no value at x = %2, so the run stops here.")
+                         .arg(QString::fromLatin1(kStageLines[stage].name), fixed(row.x, 2));
+            return lines.join(QLatin1Char('\n'));
+        }
+        if (!std::isfinite(values[stage])) {
+            // A value past the doubles makes every later one so too, and the
+            // run lists no row past it: its table ends here.
+            const double x1 = table.row(index - static_cast<std::size_t>(row.pass)).x;
+            //: %1 is k1 to k4 or y(x + h), as the lines above name them; %2 is the next row's x.
+            lines << QCoreApplication::translate("StepExplanation",
+                                                 "%1 is beyond the range of numbers, so the run stops before x = %2.")
+                         .arg(QString::fromLatin1(kStageLines[stage].name), fixed(abscissa(x1, row.pass + 1), 2));
+            break;
+        }
+        lines << QCoreApplication::translate("StepExplanation", kStageLines[stage].text).arg(fixed(values[stage], 5));
+    }
+    lines << lastRowOfRun(row);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace rk

@@ -3,7 +3,9 @@
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
 #include "app/OwnEquationDialog.h"
-#include "app/ResultsMenus.h"
+#include "app/FileSaver.h"
+#include "app/PlotMenu.h"
+#include "app/TableMenu.h"
 #include "core/Catalogue.h"
 #include "widgets/Frame.h"
 #include "core/SlopeField.h"
@@ -141,7 +143,9 @@ Form1::Form1()
     connect(Text1, &QLineEdit::returnPressed, this, &Form1::Text1_Enter);
     connect(Text3, &QLineEdit::returnPressed, this, &Form1::Text3_Enter);
     connect(Text2, &QLineEdit::returnPressed, this, &Form1::Text2_Enter);
-    showSlopeField_ = (new ResultsMenus(*List1, results_->table(), *Picture1, this))->slopeFieldAction();
+    auto* saver = new FileSaver(this);
+    new TableMenu(*List1, results_->table(), *saver);
+    showSlopeField_ = (new PlotMenu(*Picture1, *saver))->slopeFieldAction();
     connect(showSlopeField_, &QAction::toggled, this, &Form1::updateSlopeField);
 
     equationMenu_ = new QMenu(List2);

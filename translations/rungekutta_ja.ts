@@ -48,6 +48,13 @@
     </message>
 </context>
 <context>
+    <name>rk::FileSaver</name>
+    <message>
+        <source>The file %1 could not be saved: %2.</source>
+        <translation>ファイル %1 を保存できませんでした（%2）。</translation>
+    </message>
+</context>
+<context>
     <name>rk::Form1</name>
     <message>
         <source>The solution grew beyond the range of numbers at x = %1, so the run stopped there.</source>
@@ -142,7 +149,30 @@
     </message>
 </context>
 <context>
-    <name>rk::ResultsMenus</name>
+    <name>rk::PlotMenu</name>
+    <message>
+        <source>Copy image</source>
+        <translation>画像をコピー</translation>
+    </message>
+    <message>
+        <source>Save image as PNG…</source>
+        <translation>画像を PNG で保存…</translation>
+    </message>
+    <message>
+        <source>Save image as PNG</source>
+        <translation>画像を PNG で保存</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Show slope field</source>
+        <translation>方向場を表示</translation>
+    </message>
+</context>
+<context>
+    <name>rk::TableMenu</name>
     <message>
         <source>Copy line</source>
         <translation>行をコピー</translation>
@@ -156,36 +186,12 @@
         <translation>表を CSV で保存…</translation>
     </message>
     <message>
-        <source>Copy image</source>
-        <translation>画像をコピー</translation>
-    </message>
-    <message>
-        <source>Save image as PNG…</source>
-        <translation>画像を PNG で保存…</translation>
-    </message>
-    <message>
         <source>Save table as CSV</source>
         <translation>表を CSV で保存</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV ファイル (*.csv)</translation>
-    </message>
-    <message>
-        <source>Save image as PNG</source>
-        <translation>画像を PNG で保存</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG 画像 (*.png)</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be saved: %2.</source>
-        <translation>ファイル %1 を保存できませんでした（%2）。</translation>
-    </message>
-    <message>
-        <source>Show slope field</source>
-        <translation>方向場を表示</translation>
     </message>
 </context>
 </TS>

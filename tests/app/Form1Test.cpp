@@ -3,7 +3,7 @@
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
 #include "app/OwnEquationDialog.h"
-#include "app/ResultsMenus.h"
+#include "app/FileSaver.h"
 #include "app/Translations.h"
 #include "core/Catalogue.h"
 #include "widgets/ListBox.h"
@@ -459,7 +459,7 @@ class Results : public FormFixture {
 protected:
     Results()
     {
-        form.findChild<ResultsMenus*>()->setPathChooser([this](QWidget*, const ResultsMenus::SaveRequest& request) {
+        form.findChild<FileSaver*>()->setPathChooser([this](QWidget*, const FileSaver::SaveRequest& request) {
             suggested << request.suggested;
             return chosen;
         });
@@ -517,7 +517,7 @@ TEST_F(Results, SavesTheTableAsCsv)
     EXPECT_EQ(saved.readAll(), "x,y\n-0.10,1.00000\n-0.05,0.95123\n0.00,0.90484\n0.05,0.86071\n");
     // The dialog that asks by default asks again before it overwrites.
     EXPECT_TRUE(suggested.size() == 1 && suggested[0].endsWith("/rungekutta.csv"));
-    EXPECT_FALSE(ResultsMenus::saveDialog(&form, {})->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_FALSE(FileSaver::saveDialog(&form, {})->testOption(QFileDialog::DontConfirmOverwrite));
 }
 
 struct FailedSaveCase {

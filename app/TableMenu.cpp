@@ -1,0 +1,82 @@
+#include "app/TableMenu.h"
+
+#include "app/FileSaver.h"
+#include "core/ResultsTable.h"
+#include "widgets/ContextMenuKeys.h"
+#include "widgets/ListBox.h"
+#include "widgets/QtText.h"
+#include "widgets/TableExport.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListView>
+#include <QMenu>
+
+namespace rk {
+
+TableMenu::TableMenu(QListView& list, const ResultsTable& table, FileSaver& saver)
+    : QObject(&list),
+      list_(list),
+      table_(table),
+      saver_(saver),
+      menu_(new QMenu(&list)),
+      copyLine_(new QAction(&list)),
+      copyTable_(new QAction(&list)),
+      saveTable_(new QAction(&list))
+{
+    menu_->setObjectName("TableMenu");
+    // Left enabled, so that the list's own Ctrl+C, which copies the current
+    // row whether selected or not, never gets the key; copyLine copies the
+    // selected line and nothing when none is selected.
+    copyLine_->setShortcut(QKeySequence::Copy);
+    copyLine_->setShortcutContext(Qt::WidgetShortcut);
+    list_.addAction(copyLine_);
+    connect(menu_, &QMenu::aboutToHide, copyLine_, [this] { copyLine_->setEnabled(true); });
+    menu_->addActions({copyLine_, copyTable_, saveTable_});
+    connect(copyLine_, &QAction::triggered, this, &TableMenu::copyLine);
+    connect(copyTable_, &QAction::triggered, this, &TableMenu::copyTable);
+    connect(saveTable_, &QAction::triggered, this, &TableMenu::saveTable);
+
+    // A list reports the place of a request in its viewport's coordinates.
+    list_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&list_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { open(list_.viewport()->mapToGlobal(at)); });
+    openMenuOnKeys(list_, [this] { open(keyboardPoint()); });
+}
+
+void TableMenu::open(QPoint global)
+{
+    // Worded when shown, in the language installed at that moment.
+    copyLine_->setText(tr("Copy line"));
+    copyTable_->setText(tr("Copy table"));
+    saveTable_->setText(tr("Save table as CSV…"));
+    copyLine_->setEnabled(ListIndex(list_) >= 0);
+    copyTable_->setEnabled(table_.count() > 0);
+    saveTable_->setEnabled(table_.count() > 0);
+    menu_->popup(global);
+}
+
+QPoint TableMenu::keyboardPoint() const
+{
+    const QRect shown = list_.viewport()->rect();
+    const QRect current = list_.visualRect(list_.currentIndex());
+    return list_.viewport()->mapToGlobal(shown.intersects(current) ? current.center() : shown.topLeft());
+}
+
+void TableMenu::copyLine()
+{
+    const int selected = ListIndex(list_);
+    if (selected >= 0)
+        QGuiApplication::clipboard()->setText(toQString(table_.line(static_cast<std::size_t>(selected))));
+}
+
+void TableMenu::copyTable() { QGuiApplication::clipboard()->setText(tableText(table_)); }
+
+void TableMenu::saveTable()
+{
+    saver_.save({tr("Save table as CSV"), FileSaver::inDocuments("rungekutta.csv"), tr("CSV files (*.csv)"), "csv"},
+                [this](QIODevice& device) { return writeTableCsv(table_, device); });
+}
+
+} // namespace rk

@@ -1,7 +1,6 @@
 #include "core/ResultsTable.h"
 
 #include <algorithm>
-#include <cstring>
 #include <stdexcept>
 
 namespace rk {
@@ -42,13 +41,18 @@ TableRow ResultsTable::row(std::size_t index) const
     return {run.equation.number, run.equation.own.get(), abscissa(run.x1, pass), ys_[index], pass, run.n};
 }
 
-std::size_t ResultsTable::writeLine(std::size_t index, char* out) const
+std::size_t ResultsTable::writeLine(std::size_t index, char* out, std::string_view separator) const
 {
     const TableRow r = row(index);
     std::size_t length = formatFixed(r.x, 2, out);
-    std::memcpy(out + length, "    ", 4);
-    length += 4;
+    length += separator.copy(out + length, kMaxSeparator);
     return length + formatFixed(r.y, 5, out + length);
+}
+
+Stages ResultsTable::stepAt(std::size_t index) const
+{
+    const TableRow r = row(index);
+    return withRightHandSide(r.equation, r.own, [&](const auto& f) { return rungeKuttaStep(f, r.x, r.y, kStep); });
 }
 
 std::string ResultsTable::line(std::size_t index) const

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rk {
@@ -40,12 +41,18 @@ public:
     TableRow row(std::size_t index) const;
     // "x    y": x with two decimals, four spaces, y with five.
     std::string line(std::size_t index) const;
-    // The same into `out`, which holds kLineBufferSize characters; returns
-    // the length.
-    std::size_t writeLine(std::size_t index, char* out) const;
+    // The same into `out`, which holds kLineBufferSize characters, with
+    // another separator (at most kMaxSeparator characters) if need be;
+    // returns the length.
+    std::size_t writeLine(std::size_t index, char* out, std::string_view separator = "    ") const;
+    // The step from the line to the next, computed again from the line's
+    // exact numbers with the run's equation and step: the very values the
+    // run used, so k1..k4 and the next ordinate explain the line.
+    Stages stepAt(std::size_t index) const;
     void clear();
 
-    static constexpr std::size_t kLineBufferSize = 2 * kFormatBufferSize + 4;
+    static constexpr std::size_t kMaxSeparator = 4;
+    static constexpr std::size_t kLineBufferSize = 2 * kFormatBufferSize + kMaxSeparator + 1;
 
 private:
     struct Run {

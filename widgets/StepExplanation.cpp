@@ -59,10 +59,7 @@ QString explainStep(const ResultsTable& table, std::size_t index)
                 lastRowOfRun(row))
             .join(QLatin1Char('\n'));
 
-    // The same step function, right-hand side and step as the run: the last
-    // value is the next row's ordinate to the last bit.
-    const Stages stages = withRightHandSide(
-        row.equation, row.own, [&](const auto& f) { return rungeKuttaStep(f, row.x, row.y, kStep); });
+    const Stages stages = table.stepAt(index);
     const double values[] = {stages.k1, stages.k2, stages.k3, stages.k4, stages.next};
 
     const QString text = toQString(row.own ? row.own->listText()

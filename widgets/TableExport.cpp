@@ -12,13 +12,10 @@ namespace {
 // The line's x and y as the list writes them, joined by `separator`, and a
 // line end: ASCII only (digits, a sign, a point).
 template <typename Put>
-void putRow(const ResultsTable& table, std::size_t index, char separator, Put&& put)
+void putRow(const ResultsTable& table, std::size_t index, std::string_view separator, Put&& put)
 {
-    const TableRow row = table.row(index);
-    char line[ResultsTable::kLineBufferSize];
-    std::size_t length = formatFixed(row.x, 2, line);
-    line[length++] = separator;
-    length += formatFixed(row.y, 5, line + length);
+    char line[ResultsTable::kLineBufferSize + 1];
+    std::size_t length = table.writeLine(index, line, separator);
     line[length++] = '\n';
     put(std::string_view(line, length));
 }
@@ -33,7 +30,7 @@ QString tableText(const ResultsTable& table)
     if (const std::size_t lines = table.count())
         text.reserve(text.size() + (table.line(lines - 1).size() - 2) * lines);
     for (std::size_t i = 0; i < table.count(); ++i)
-        putRow(table, i, '\t', [&text](std::string_view part) { text.append(part); });
+        putRow(table, i, "\t", [&text](std::string_view part) { text.append(part); });
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -56,7 +53,7 @@ bool writeTableCsv(const ResultsTable& table, QIODevice& device)
         return true;
     };
     for (std::size_t i = 0; i < table.count(); ++i) {
-        putRow(table, i, ',', [&piece](std::string_view part) { piece.append(part); });
+        putRow(table, i, ",", [&piece](std::string_view part) { piece.append(part); });
         if (piece.size() >= kPiece && !flush())
             return false;
     }

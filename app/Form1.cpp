@@ -263,7 +263,7 @@ void Form1::List2_Click()
 
 namespace {
 // The number a box holds, read as the design reads it.
-double numberIn(const QLineEdit& box) { return valFromText(box.text().toStdString()); }
+double numberIn(const QLineEdit& box) { return valFromText(box.text().toStdU16String()); }
 } // namespace
 
 void Form1::Text1_Enter()

@@ -8,11 +8,12 @@ namespace rk {
 //
 // Accepted: leading blanks, an optional sign, digits with an optional
 // decimal point, an optional exponent (e or E, optional sign, digits).
-// Everything after that is ignored. Full-width digits, signs, point and
-// exponent letters, as a Japanese input method types them, count as their
-// ASCII forms. The result is the Double nearest to the number written, at
-// any length of digits and exponent; a number past the Double range gives
-// +/-infinity, one too small for it a signed zero. Never fails.
-double valFromText(std::string_view utf8);
+// Everything after that is ignored. Characters are first folded as
+// foldToAscii folds them, so full-width forms, the minus sign U+2212 and
+// the other blanks count as their ASCII forms. The result is the Double
+// nearest to the number written, at any length of digits and exponent; a
+// number past the Double range gives +/-infinity, one too small for it a
+// signed zero. Never fails.
+double valFromText(std::u16string_view text);
 
 } // namespace rk

@@ -2,6 +2,7 @@
 // How the messages write numbers: alike in every language and locale, with
 // the decimal point the window reads and lists.
 
+#include <QLocale>
 #include <QString>
 
 #include <charconv>
@@ -9,7 +10,9 @@
 
 namespace rk {
 
-// The shortest text that reads back as d.
+// The shortest text that reads back as d. QString::number(d, 'g',
+// QLocale::FloatingPointShortest) would drop the sign of -0 and write
+// 1.2345678901234568e20 as 123456789012345680000 (to_chars: ...683968).
 inline QString shortest(double d)
 {
     char buffer[32];
@@ -20,11 +23,9 @@ inline QString shortest(double d)
 // Thousands grouped with commas; the sign stays in front of the digits.
 inline QString grouped(std::int64_t n)
 {
-    QString digits = QString::number(n);
-    const qsizetype first = digits.startsWith('-') ? 1 : 0;
-    for (qsizetype at = digits.size() - 3; at > first; at -= 3)
-        digits.insert(at, ',');
-    return digits;
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::DefaultNumberOptions); // the C locale leaves out group separators unless told
+    return c.toString(static_cast<qlonglong>(n));
 }
 
 } // namespace rk

@@ -134,7 +134,7 @@ public:
     void enterInFinalBox()
     {
         clickCentre(form.Text2);
-        x2 = valFromText(form.Text2->text().toStdString());
+        x2 = valFromText(form.Text2->text().toStdU16String());
         const std::size_t before = listedCount(form);
         QTest::keyClick(form.Text2, Qt::Key_Return);
         QApplication::processEvents();
@@ -193,7 +193,7 @@ public:
         case 9: {
             QLineEdit* box = pick(2) ? form.Text1 : form.Text3;
             clickCentre(box);
-            (box == form.Text1 ? x1 : y1) = valFromText(box->text().toStdString());
+            (box == form.Text1 ? x1 : y1) = valFromText(box->text().toStdU16String());
             QTest::keyClick(box, Qt::Key_Return);
             break;
         }

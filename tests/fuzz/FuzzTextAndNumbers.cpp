@@ -1,8 +1,9 @@
-// Feeds arbitrary bytes to valFromText and sends what it reads through
-// formatFixed and back. Any violation aborts with the offending values.
+// Feeds arbitrary UTF-16 units to valFromText and sends what it reads
+// through formatFixed and back. Any violation aborts with the offending values.
 
 #include "core/FormatFixed.h"
 #include "core/ValFromText.h"
+#include "tests/Utf16.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,7 +48,7 @@ void checkRoundTrip(double d, const char* pattern, int decimals)
     if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-')
         fail("formatted zero carries a minus sign", pattern, d, text);
 
-    const double back = rk::valFromText(text);
+    const double back = rk::valFromText(rk::utf16(text));
     if (!std::isfinite(back))
         fail("text of a finite number reads back as infinite", pattern, d, text);
     // The text is within half a unit of its last decimal of d; reading it
@@ -75,14 +76,16 @@ void checkFormats(double d)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // A heap copy of exactly `size` bytes, with no terminator: a read past
-    // the end of the text lands in ASan's redzone.
-    const auto copy = std::make_unique<char[]>(size);
-    if (size > 0)
-        std::memcpy(copy.get(), data, size);
-    const double d = rk::valFromText(std::string_view(copy.get(), size));
+    // Byte pairs as little-endian UTF-16 units, in a heap copy of exactly
+    // that many units, with no terminator: a read past the end of the text
+    // lands in ASan's redzone.
+    const std::size_t units = size / 2;
+    const auto copy = std::make_unique<char16_t[]>(units);
+    for (std::size_t i = 0; i < units; ++i)
+        copy[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
+    const double d = rk::valFromText(std::u16string_view(copy.get(), units));
     if (std::isnan(d))
-        fail("valFromText returned NaN", "", d, std::string(copy.get(), size));
+        fail("valFromText returned NaN", "", d, "(the saved input)");
     checkFormats(d);
 
     // The same bytes as a bit pattern reach doubles no text would produce

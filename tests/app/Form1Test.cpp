@@ -37,6 +37,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <optional>
 
 #include <sys/mount.h>
 
@@ -140,43 +141,37 @@ TEST_F(Form1Design, HeadingShowsItsWholeCaption)
     EXPECT_EQ(form.Label6->font().pixelSize(), 21);
 }
 
-struct ColourCase {
+struct LabelCase {
     const char* name;
-    QColor back;
-    QColor fore;
+    QRgb back;
+    std::optional<QRgb> fore;
+    bool boxed;
+    Qt::Alignment alignment; // none: not checked
 };
 
-TEST_F(Form1Design, Colours)
+TEST_F(Form1Design, LabelsColoursBordersAndAlignment)
 {
-    const ColourCase cases[] = {
-        {"Label1", QColor(kLightGreen), QColor()},
-        {"Label2", QColor(kLightGreen), QColor()},
-        {"Label3", QColor(kLightGreen), QColor()},
+    const LabelCase cases[] = {
+        {"Label1", kLightGreen, {}, true, Qt::AlignHCenter},
+        {"Label2", kLightGreen, {}, true, Qt::AlignHCenter},
+        {"Label3", kLightGreen, {}, true, Qt::AlignLeft},
         // The legend in the colours of the points it names, on the plot's own back colour.
-        {"Label4", QColor(kLightCyan), QColor(kSolutionColour)},
-        {"Label5", QColor(kLightCyan), QColor(kSlopeColour)},
-        {"Label6", QColor(kPaleGreen), QColor()},
+        {"Label4", kLightCyan, kSolutionColour, false, {}},
+        {"Label5", kLightCyan, kSlopeColour, false, {}},
+        {"Label6", kPaleGreen, {}, false, {}},
     };
-    for (const ColourCase& c : cases) {
+    for (const LabelCase& c : cases) {
+        SCOPED_TRACE(c.name);
         auto* label = form.findChild<QLabel*>(c.name);
-        ASSERT_NE(label, nullptr) << c.name;
-        EXPECT_TRUE(label->autoFillBackground()) << c.name;
-        EXPECT_EQ(label->palette().color(QPalette::Window), c.back) << c.name;
-        if (c.fore.isValid()) {
-            EXPECT_EQ(label->palette().color(QPalette::WindowText), c.fore) << c.name;
+        ASSERT_NE(label, nullptr);
+        EXPECT_TRUE(label->autoFillBackground());
+        EXPECT_EQ(label->palette().color(QPalette::Window), QColor(c.back));
+        if (c.fore) {
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(*c.fore));
         }
+        EXPECT_EQ(label->frameShape(), c.boxed ? QFrame::Box : QFrame::NoFrame);
+        EXPECT_TRUE((label->alignment() & c.alignment) == c.alignment);
     }
-}
-
-TEST_F(Form1Design, BordersAndAlignment)
-{
-    for (QLabel* label : {form.Label1, form.Label2, form.Label3})
-        EXPECT_EQ(label->frameShape(), QFrame::Box) << label->objectName().toStdString();
-    for (QLabel* label : {form.Label4, form.Label5, form.Label6})
-        EXPECT_EQ(label->frameShape(), QFrame::NoFrame) << label->objectName().toStdString();
-    EXPECT_TRUE(form.Label1->alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(form.Label2->alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(form.Label3->alignment() & Qt::AlignLeft);
 }
 
 TEST_F(Form1Design, TabOrderFromTheStart)

@@ -42,11 +42,5 @@ INSTANTIATE_TEST_SUITE_P(Worked, RightHandSides, ::testing::Values(
     AtPoint{0, 0, {0, 0, 2, 0, 0, 0}}
 ));
 
-// A run started before any equation is picked: every slope is 0.
-TEST(RightHandSides, NoEquationPickedHasSlopeZero)
-{
-    EXPECT_EQ(f(0, 0.35, 1.25), 0.0);
-}
-
 } // namespace
 } // namespace rk

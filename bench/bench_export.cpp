@@ -4,6 +4,7 @@
 // Then the memory that a copy holds, and what is left of it once the
 // clipboard holds something else.
 
+#include "bench/BenchReport.h"
 #include "core/Solve.h"
 #include "widgets/TableExport.h"
 #include "widgets/SafeSave.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -70,13 +70,7 @@ void BM_SaveCsv(benchmark::State& state)
     state.counters["MB"] = static_cast<double>(QFile(path).size()) / 1e6;
 }
 
-// Fastest of several repetitions: the figure least disturbed on a shared machine.
-void configure(benchmark::internal::Benchmark* b)
-{
-    b->Unit(benchmark::kMillisecond)->Repetitions(5);
-    b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
-    b->ReportAggregatesOnly(true);
-}
+void configure(benchmark::internal::Benchmark* b) { bench::fastestOfRepetitions(b, benchmark::kMillisecond); }
 
 BENCHMARK(BM_CopyTable)->Apply(configure);
 BENCHMARK(BM_SaveCsv)->Apply(configure);
@@ -88,21 +82,12 @@ double residentMegabytes()
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-std::string processor()
-{
-    std::ifstream cpuinfo("/proc/cpuinfo");
-    for (std::string line; std::getline(cpuinfo, line);)
-        if (line.rfind("model name", 0) == 0)
-            return line.substr(line.find(':') + 2);
-    return "unknown";
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    std::printf("processor: %s, %ld online\n", processor().c_str(), sysconf(_SC_NPROCESSORS_ONLN));
+    std::printf("processor: %s\n", bench::processorName().c_str());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

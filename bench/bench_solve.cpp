@@ -26,6 +26,7 @@
 
 #include "app/Form1.h"
 #include "app/Translations.h"
+#include "bench/BenchReport.h"
 #include "bench/PrivateServer.h"
 #include "core/CleanVectorState.h"
 #include "core/Solve.h"
@@ -50,7 +51,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -321,22 +321,18 @@ void BM_EndToEnd(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-// This machine is shared: the fastest of several repetitions is the figure
-// least disturbed by others, for the run and the floor alike.
+// The run and the floor alike: both lengths, the fastest of the repetitions.
 void configure(benchmark::internal::Benchmark* b)
 {
-    b->Arg(kSmallRun)->Arg(kLargeRun)->Unit(benchmark::kMillisecond)->Repetitions(5);
-    b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
-    b->ReportAggregatesOnly(true);
+    b->Arg(kSmallRun)->Arg(kLargeRun);
+    bench::fastestOfRepetitions(b, benchmark::kMillisecond);
 }
 
 BENCHMARK(BM_Solve)->Apply(configure);
 BENCHMARK(BM_Floor)->Apply(configure);
 BENCHMARK(BM_SolveOwnEquation)->Apply(configure);
-BENCHMARK(BM_SlopeField)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics(
-    "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
-BENCHMARK(BM_ReadOwnEquation)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics(
-    "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+BENCHMARK(BM_SlopeField)->Apply([](auto* b) { bench::fastestOfRepetitions(b, benchmark::kMillisecond); });
+BENCHMARK(BM_ReadOwnEquation)->Apply([](auto* b) { bench::fastestOfRepetitions(b, benchmark::kMicrosecond); });
 BENCHMARK(BM_EndToEnd)->Apply(configure);
 BENCHMARK(BM_SolveAfterStartUp)->Apply(configure);
 BENCHMARK(BM_FloorAfterStartUp)->Apply(configure);
@@ -416,15 +412,6 @@ long measurePeakKilobytes(const std::string& display)
     return kilobytes;
 }
 
-std::string processorName()
-{
-    std::ifstream info("/proc/cpuinfo");
-    for (std::string line; std::getline(info, line);)
-        if (line.rfind("model name", 0) == 0 && line.find(':') != std::string::npos)
-            return line.substr(line.find(':') + 2);
-    return "unknown (no model name in /proc/cpuinfo)";
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -454,7 +441,7 @@ int main(int argc, char* argv[])
         const double value = seconds(name, passes);
         return floor > 0 ? value / floor : NAN;
     };
-    std::printf("\nprocessor: %s\n", processorName().c_str());
+    std::printf("\nprocessor: %s\n", bench::processorName().c_str());
     std::printf("vector registers' upper halves at the first point of each timed run:\n");
     for (const auto& [name, count] : statesSeen) {
         if (count.unknown == count.runs)

@@ -15,6 +15,7 @@
 // Further programs (builds of the program without one of its start-up
 // measures, say) are started in the same turns and compared alike.
 
+#include "bench/BenchReport.h"
 #include "bench/PrivateServer.h"
 
 #include <xcb/xcb.h>
@@ -151,6 +152,7 @@ int main(int argc, char* argv[])
     }
     xcb_disconnect(starter.x);
 
+    std::printf("processor: %s\n", rk::bench::processorName().c_str());
     std::printf("start-up to a mapped window, medians of %d starts each in turn under Xvfb with a session bus:\n",
                 starts);
     const double plain = median(ms[1]);

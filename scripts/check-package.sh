@@ -12,6 +12,8 @@ set -uo pipefail
 arg=${1:-build-package}
 # shellcheck source=scripts/find-deb.sh
 source "$(dirname "$0")/find-deb.sh"
+# shellcheck source=scripts/keeps-running.sh
+source "$(dirname "$0")/keeps-running.sh"
 find_deb "$arg" check-package
 
 for tool in dpkg-deb desktop-file-validate xmllint file readelf ldd timeout lintian appstreamcli gzip; do
@@ -96,10 +98,9 @@ else
     fail "usr/bin/rungekutta is not executable"
   else
     # The window must come up and wait for input; a crash or an early exit
-    # (stripping or link-time optimisation gone wrong) ends it before the timeout.
-    QT_QPA_PLATFORM=offscreen timeout -k 2 3 "$bin" >"$tmp/run.log" 2>&1
-    rc=$?
-    [ "$rc" -eq 124 ] || fail "usr/bin/rungekutta exited with status $rc before its window could be used: $(head -c 400 "$tmp/run.log")"
+    # (stripping or link-time optimisation gone wrong) ends it before it is told to.
+    QT_QPA_PLATFORM=offscreen "$bin" >"$tmp/run.log" 2>&1 </dev/null &
+    keeps_running $! 3 || fail "usr/bin/rungekutta, started offscreen: $stop_problem: $(head -c 400 "$tmp/run.log")"
     out=$(bash "$(dirname "$0")/check-command-line.sh" "$bin" "$(dpkg-deb -f "$deb" Version)") ||
       fail "usr/bin/rungekutta's command line: $out"
   fi

@@ -7,6 +7,8 @@
 #
 # Without weston it skips (status 77), except under CI, where it fails.
 set -uo pipefail
+# shellcheck source=scripts/keeps-running.sh
+source "$(dirname "$0")/keeps-running.sh"
 
 program=${1:?usage: check-wayland.sh PROGRAM}
 up_limit=30 # seconds for the window to show; a sanitized build is slow to start
@@ -73,19 +75,10 @@ until grep -qE "$title" "$tmp/program.err" && grep -qE "$app_id" "$tmp/program.e
   [ "$SECONDS" -lt "$deadline" ] || fail "no window titled RungeKutta with the application id rungekutta within ${up_limit} s"
   sleep 0.2
 done
-sleep "$settle"
-kill -0 "$program_pid" 2>/dev/null || fail "the program ended by itself after its window showed"
-
-kill -TERM "$program_pid"
-for _ in $(seq 50); do
-  kill -0 "$program_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program did not end within 5 s of SIGTERM"
-wait "$program_pid"
-status=$?
+keeps_running "$program_pid" "$settle"
+kept=$?
 program_pid=''
-[ "$status" -eq 143 ] || fail "the program ended with status $status on SIGTERM, not 143"
+[ "$kept" -eq 0 ] || fail "after its window showed, $stop_problem"
 
 # Anything the program printed besides the protocol log is a complaint.
 if grep -qv '^\[' "$tmp/program.err" "$tmp/program.out"; then

@@ -17,9 +17,11 @@ start=$SECONDS
 
 # shellcheck source=scripts/find-deb.sh
 source "$(dirname "$0")/find-deb.sh"
+# shellcheck source=scripts/keeps-running.sh
+source "$(dirname "$0")/keeps-running.sh"
 find_deb "$arg" test-install
 
-for tool in debootstrap chroot mount umount tar dpkg-deb timeout; do
+for tool in debootstrap chroot mount umount tar dpkg-deb; do
   if ! command -v "$tool" >/dev/null; then
     echo "test-install: FAIL: $tool is not installed (make deps installs it)"
     exit 1
@@ -66,8 +68,8 @@ mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
 mount --bind "$cache/apt-archives" "$root/var/cache/apt/archives"
 
-in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-  DEBIAN_FRONTEND=noninteractive "$@"; }
+root_env=(/usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive)
+in_root() { chroot "$root" "${root_env[@]}" "$@"; }
 
 problems=0
 fail() {
@@ -100,11 +102,12 @@ icon=$(sed -n 's/^Icon=//p' "$root/usr/share/applications/rungekutta.desktop" 2>
   fail "the menu entry's icon '$icon' is not installed in the hicolor theme"
 in_root gzip -t /usr/share/man/man1/rungekutta.1.gz || fail "the manual page does not unpack"
 
-# The window must come up and wait for input until the timeout ends it.
-rc=0
+# The window must come up and wait for input until it is told to end.
+# chroot and env each exec the next, so $! is the program itself.
 install -d -m 0700 "$root/run/user/0"
-in_root QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/run/user/0 timeout -k 2 5 /usr/bin/rungekutta >"$cache/run.log" 2>&1 || rc=$?
-[ "$rc" -eq 124 ] || fail "/usr/bin/rungekutta exited with status $rc: $(head -c 400 "$cache/run.log")"
+chroot "$root" "${root_env[@]}" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/run/user/0 /usr/bin/rungekutta \
+  >"$cache/run.log" 2>&1 </dev/null &
+keeps_running $! 5 || fail "/usr/bin/rungekutta, started offscreen: $stop_problem: $(head -c 400 "$cache/run.log")"
 # And answers --version there without a display.
 version=$(dpkg-deb -f "$deb" Version)
 out=$(in_root /usr/bin/rungekutta --version 2>&1) && [ "$out" = "rungekutta $version" ] ||

@@ -41,6 +41,9 @@
 #endif
 
 #include "app/FormDesign.h"
+#include "app/HelpText.h"
+#include "core/FrameWindow.h"
+#include "widgets/Colours.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
 
@@ -87,17 +90,14 @@ const QRect kSlopeLegend = placeOf("Label5");
 // The start-up title is printed across the top rows; Ready must erase it.
 constexpr int kTitleRows = 30;
 
-constexpr QRgb kSolutionRed = qRgb(255, 0, 0);
-constexpr QRgb kSlopeBlue = qRgb(0, 0, 255);
-constexpr QRgb kAxisGrey = qRgb(64, 64, 64);
-constexpr QRgb kStartUpAxisPurple = qRgb(128, 0, 128);
+using rk::kDarkGrey, rk::kSlopeColour, rk::kSolutionColour, rk::kStartUpAxisColour;
 
-// The frame spans x from -2 to 18 left to right and y from 10 to -10 top to
-// bottom over the interior.
+// The frame's window spans the interior, x left to right, y top to bottom.
 QPoint interiorPixel(double x, double y)
 {
-    return {static_cast<int>(std::floor((x + 2) / 20 * kInteriorSide)),
-            static_cast<int>(std::floor((y - 10) / -20 * kInteriorSide))};
+    using namespace rk;
+    return {static_cast<int>(std::floor((x - kFrameLeft) / (kFrameRight - kFrameLeft) * kInteriorSide)),
+            static_cast<int>(std::floor((y - kFrameTop) / (kFrameBottom - kFrameTop) * kInteriorSide))};
 }
 
 // On the x axis between two ticks, so that only the axis colour is there.
@@ -111,8 +111,10 @@ struct Step {
 // Equation 2, y' = x - y, from (0, 1) to x = 0.2 at the step 0.05, as the
 // table lists it. Each point is at least a tenth of a pixel from a pixel
 // edge, so the table's rounding cannot move one.
-// The help box sets each of the five steps on a line of its own.
-constexpr int kHelpLines = 5;
+// The help box sets each of its steps, parted by runs of blanks, on a line of its own.
+const int kHelpLines = static_cast<int>(QString::fromUtf8(rk::kHelpText.data(), rk::kHelpText.size())
+                                           .split(QRegularExpression("  +"), Qt::SkipEmptyParts)
+                                           .size());
 
 constexpr std::array<Step, 5> kRun{{{0.0, 1.0}, {0.05, 0.95246}, {0.1, 0.90967}, {0.15, 0.87142}, {0.2, 0.83746}}};
 
@@ -421,10 +423,10 @@ protected:
 
 TEST_F(EndToEnd, RunOfEquationTwoIsPlottedWhereTheFrameMapsItAndEndQuits)
 {
-    QImage screen = screenUntil([&](const QImage& s) { return plotPixel(s, kAxisSample) == kStartUpAxisPurple; },
+    QImage screen = screenUntil([&](const QImage& s) { return plotPixel(s, kAxisSample) == kStartUpAxisColour; },
                                 limit(15s));
     ASSERT_FALSE(screen.isNull());
-    ASSERT_EQ(text(plotPixel(screen, kAxisSample)), text(kStartUpAxisPurple)) << "the start-up frame never showed";
+    ASSERT_EQ(text(plotPixel(screen, kAxisSample)), text(kStartUpAxisColour)) << "the start-up frame never showed";
 
     {
         SCOPED_TRACE("window properties");
@@ -451,14 +453,14 @@ TEST_F(EndToEnd, RunOfEquationTwoIsPlottedWhereTheFrameMapsItAndEndQuits)
     {
         SCOPED_TRACE("after Ready");
         const auto cleared = [&](const QImage& s) {
-            return plotPixel(s, kAxisSample) == kAxisGrey && !titleShown(s);
+            return plotPixel(s, kAxisSample) == kDarkGrey && !titleShown(s);
         };
         screen = screenUntil(cleared, limit(10s));
         ASSERT_FALSE(screen.isNull());
-        EXPECT_EQ(text(plotPixel(screen, kAxisSample)), text(kAxisGrey)) << "the x axis is not redrawn in grey";
+        EXPECT_EQ(text(plotPixel(screen, kAxisSample)), text(kDarkGrey)) << "the x axis is not redrawn in grey";
         EXPECT_FALSE(titleShown(screen)) << "the plot is not cleared";
-        EXPECT_TRUE(anyPlotPixelNear(screen, kSolutionLegend, kSolutionRed)) << "no red legend";
-        EXPECT_TRUE(anyPlotPixelNear(screen, kSlopeLegend, kSlopeBlue)) << "no blue legend";
+        EXPECT_TRUE(anyPlotPixelNear(screen, kSolutionLegend, kSolutionColour)) << "no red legend";
+        EXPECT_TRUE(anyPlotPixelNear(screen, kSlopeLegend, kSlopeColour)) << "no blue legend";
         EXPECT_EQ(textLines(screen, kList1), 0) << "the table is not cleared";
         ASSERT_FALSE(HasFailure()) << "the window is not ready for a run";
     }
@@ -469,7 +471,7 @@ TEST_F(EndToEnd, RunOfEquationTwoIsPlottedWhereTheFrameMapsItAndEndQuits)
 
     const QPoint lastPoint = interiorPixel(kRun.back().x, kRun.back().y);
     const auto finished = [&](const QImage& s) {
-        return plotPixel(s, lastPoint) == kSolutionRed && textLines(s, kList1) == static_cast<int>(kRun.size());
+        return plotPixel(s, lastPoint) == kSolutionColour && textLines(s, kList1) == static_cast<int>(kRun.size());
     };
     screen = screenUntil(finished, limit(10s));
     ASSERT_FALSE(screen.isNull());
@@ -482,14 +484,14 @@ TEST_F(EndToEnd, RunOfEquationTwoIsPlottedWhereTheFrameMapsItAndEndQuits)
         // The slope tells equation 2 from equation 1, whose solution lands on
         // the same pixels this close to the start.
         const QPoint k1 = interiorPixel(step.x, step.x - step.y);
-        EXPECT_EQ(text(plotPixel(screen, y)), text(kSolutionRed)) << "solution point at interior " << text(y);
-        EXPECT_EQ(text(plotPixel(screen, k1)), text(kSlopeBlue)) << "slope point at interior " << text(k1);
+        EXPECT_EQ(text(plotPixel(screen, y)), text(kSolutionColour)) << "solution point at interior " << text(y);
+        EXPECT_EQ(text(plotPixel(screen, k1)), text(kSlopeColour)) << "slope point at interior " << text(k1);
         solution.insert({y.x(), y.y()});
         slope.insert({k1.x(), k1.y()});
     }
     // Nothing else in the point colours: no stray, doubled or shifted point.
-    EXPECT_EQ(plotPixelsOf(screen, kSolutionRed, kSolutionLegend), solution);
-    EXPECT_EQ(plotPixelsOf(screen, kSlopeBlue, kSlopeLegend), slope);
+    EXPECT_EQ(plotPixelsOf(screen, kSolutionColour, kSolutionLegend), solution);
+    EXPECT_EQ(plotPixelsOf(screen, kSlopeColour, kSlopeLegend), slope);
 
     // Help, for the README's picture: the steps appear in the help box.
     ASSERT_NO_FATAL_FAILURE(click(kHelp.center()));

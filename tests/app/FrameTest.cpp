@@ -1,6 +1,8 @@
 #include "widgets/Frame.h"
 
+#include "core/FrameWindow.h"
 #include "tests/app/FormFixture.h"
+#include "widgets/Colours.h"
 
 #include <gtest/gtest.h>
 
@@ -9,21 +11,24 @@
 namespace rk {
 namespace {
 
-// Interior pixel of a user coordinate: 501 pixels over 20 units each way.
-int column(double x) { return static_cast<int>(std::floor((x + 2) / 20 * 501)); }
-int row(double y) { return static_cast<int>(std::floor((y - 10) / -20 * 501)); }
+// The plot as the window has it: a square interior under the frame's window.
+const QSize kOuter(505, 505);
+const QSize kPlot = PictureBox::interiorOf(kOuter);
 
-const QRgb kBack = qRgb(128, 255, 255);
-const QRgb kGrey = qRgb(64, 64, 64);
-const QRgb kMagenta = qRgb(128, 0, 128);
+int column(double x)
+{
+    return static_cast<int>(std::floor((x - kFrameLeft) / (kFrameRight - kFrameLeft) * kPlot.width()));
+}
+int row(double y) { return static_cast<int>(std::floor((y - kFrameTop) / (kFrameBottom - kFrameTop) * kPlot.height())); }
+
 const double kTickEnd = 0.1f;
 
 class FrameTest : public ::testing::Test {
 protected:
-    FrameTest() : picture(QSize(505, 505))
+    FrameTest() : picture(kOuter)
     {
-        picture.setBackColor(QColor(kBack));
-        picture.setForeColor(QColor(kGrey));
+        picture.setBackColor(QColor(kLightCyan));
+        picture.setForeColor(QColor(kDarkGrey));
         QFont font("IPAPGothic");
         font.setPixelSize(24);
         font.setBold(true);
@@ -37,7 +42,7 @@ protected:
         int ink = 0;
         for (int r = 0; r < 30; ++r)
             for (int c = 0; c < 400; ++c)
-                if ((c < 44 || c > 56) && at(c, r) != kBack)
+                if (std::abs(c - column(0)) > 6 && at(c, r) != kLightCyan)
                     ++ink;
         return ink;
     }
@@ -48,32 +53,32 @@ TEST_F(FrameTest, StartUpVariant)
 {
     DrawFrame(picture, FrameVariant::StartUp);
     EXPECT_GT(titleInk(), 100) << "the title is printed at the top-left";
-    EXPECT_EQ(at(column(0.5), row(0)), kMagenta);
-    EXPECT_EQ(at(column(-1.5), row(0)), kMagenta);
-    EXPECT_EQ(at(column(0), row(5)), kGrey);
-    EXPECT_EQ(at(column(0), row(-9.9)), kGrey);
-    for (int i = -1; i <= 17; ++i)
-        EXPECT_EQ(at(column(i), row(kTickEnd)), kGrey) << "x tick " << i;
-    for (int i = -1; i <= 10; ++i)
-        EXPECT_EQ(at(column(-kTickEnd), row(i)), kGrey) << "y tick " << i;
-    // y = -10 lies on the bottom edge, one row past the last.
-    for (int i = -9; i <= -2; ++i)
-        EXPECT_EQ(at(column(-kTickEnd), row(i)), kBack) << "no y tick below -1 at start-up: " << i;
-    EXPECT_EQ(at(column(-2), row(kTickEnd)), kBack) << "no x tick at -2 at start-up";
-    EXPECT_EQ(at(column(0.5), row(kTickEnd)), kBack) << "ticks only at whole units";
+    EXPECT_EQ(at(column(0.5), row(0)), kStartUpAxisColour);
+    EXPECT_EQ(at(column(-1.5), row(0)), kStartUpAxisColour);
+    EXPECT_EQ(at(column(0), row(5)), kDarkGrey);
+    EXPECT_EQ(at(column(0), row(-9.9)), kDarkGrey);
+    for (int i = kFrameLeft + 1; i < kFrameRight; ++i)
+        EXPECT_EQ(at(column(i), row(kTickEnd)), kDarkGrey) << "x tick " << i;
+    for (int i = -1; i <= kFrameTop; ++i)
+        EXPECT_EQ(at(column(-kTickEnd), row(i)), kDarkGrey) << "y tick " << i;
+    // The bottom lies on the edge, one row past the last.
+    for (int i = kFrameBottom + 1; i <= -2; ++i)
+        EXPECT_EQ(at(column(-kTickEnd), row(i)), kLightCyan) << "no y tick below -1 at start-up: " << i;
+    EXPECT_EQ(at(column(kFrameLeft), row(kTickEnd)), kLightCyan) << "no x tick at the left edge at start-up";
+    EXPECT_EQ(at(column(0.5), row(kTickEnd)), kLightCyan) << "ticks only at whole units";
 }
 
 TEST_F(FrameTest, RedrawVariant)
 {
-    picture.Scale(-2, 10, 18, -10);
+    picture.Scale(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom);
     DrawFrame(picture, FrameVariant::Redraw);
     EXPECT_EQ(titleInk(), 0);
-    EXPECT_EQ(at(column(0.5), row(0)), kGrey);
-    EXPECT_EQ(at(column(0), row(5)), kGrey);
-    for (int i = -2; i <= 17; ++i)
-        EXPECT_EQ(at(column(i), row(kTickEnd)), kGrey) << "x tick " << i;
-    for (int i = -9; i <= 10; ++i)
-        EXPECT_EQ(at(column(-kTickEnd), row(i)), kGrey) << "y tick " << i;
+    EXPECT_EQ(at(column(0.5), row(0)), kDarkGrey);
+    EXPECT_EQ(at(column(0), row(5)), kDarkGrey);
+    for (int i = kFrameLeft; i < kFrameRight; ++i)
+        EXPECT_EQ(at(column(i), row(kTickEnd)), kDarkGrey) << "x tick " << i;
+    for (int i = kFrameBottom + 1; i <= kFrameTop; ++i)
+        EXPECT_EQ(at(column(-kTickEnd), row(i)), kDarkGrey) << "y tick " << i;
 }
 
 TEST_F(FrameTest, TicksAreSymmetricAcrossTheirAxis)
@@ -82,7 +87,7 @@ TEST_F(FrameTest, TicksAreSymmetricAcrossTheirAxis)
     // The stroke at x = 3 spans exactly the rows of -0.1 .. 0.1.
     for (int r = row(kTickEnd) - 3; r <= row(-kTickEnd) + 3; ++r) {
         const bool inside = r >= row(kTickEnd) && r <= row(-kTickEnd);
-        EXPECT_EQ(at(column(3), r) == kGrey, inside) << "row " << r;
+        EXPECT_EQ(at(column(3), r) == kDarkGrey, inside) << "row " << r;
     }
 }
 
@@ -94,7 +99,7 @@ TEST_F(ReadyFrame, ReadyErasesTheTitleAndRedrawsTheSameEachTime)
     form.Command1->click();
     const QImage first = form.Picture1->image().copy();
     EXPECT_NE(first, startUp);
-    EXPECT_EQ(first.pixel(column(0.5), row(0)), kGrey) << "the x axis is no longer magenta";
+    EXPECT_EQ(first.pixel(column(0.5), row(0)), kDarkGrey) << "the x axis is no longer magenta";
     form.Command1->click();
     EXPECT_EQ(form.Picture1->image(), first);
 }
@@ -108,8 +113,8 @@ TEST_F(ReadyFrame, RunDrawsOverTheFrameUntilReady)
     typeAndEnter("1");
     typeAndEnter("1.1");
     const QImage& image = form.Picture1->image();
-    EXPECT_EQ(image.pixel(column(1), row(1)), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(column(1), row(2)), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(column(1), row(1)), kSolutionColour);
+    EXPECT_EQ(image.pixel(column(1), row(2)), kSlopeColour);
     form.Command1->click();
     EXPECT_EQ(form.Picture1->image(), frame);
 }

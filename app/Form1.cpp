@@ -63,8 +63,12 @@ void setColours(QWidget& widget, const ControlDesign& design)
 
 } // namespace
 
-QString Form1::messageFor(const RunReport& report)
+QString Form1::messageFor(const RunReport& report) const
 {
+    if (report.refusal == Refusal::EndBeforeStart)
+        return tr("A run goes from x1 to the right, but x2 = %1 lies to the left of x1 = %2, so nothing was "
+                  "computed. Type an x2 greater than x1.")
+            .arg(shortest(values_.x2), shortest(values_.x1));
     if (report.stop == Stop::NoSlope)
         return tr("The slope has no value at x = %1, so the run stopped there.").arg(shortest(report.stoppedAt));
     if (report.outcome == RunOutcome::Stopped)

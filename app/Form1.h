@@ -91,7 +91,7 @@ private:
     void updateSlopeField();
     void Solve();
     // A refused or stopped run in the user's language.
-    static QString messageFor(const RunReport& report);
+    QString messageFor(const RunReport& report) const;
 
     FormValues values_;
     ResultsModel* results_ = nullptr; // what List1 shows

@@ -5,15 +5,15 @@
 
 namespace rk {
 
-void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::int64_t lines)
+void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass)
 {
     // A run's lines arrive one by one; making room for all of them at once
     // spares the copies, and the spare half, of growing as they come. Growth
     // stays geometric, so many small runs still cost amortised constant time.
-    const std::size_t needed = ys_.size() + static_cast<std::size_t>(std::max<std::int64_t>(lines, 0));
+    const std::size_t needed = ys_.size() + static_cast<std::size_t>(std::max<std::int64_t>(lastPass + 1, 0));
     if (needed > ys_.capacity())
         ys_.reserve(std::max(needed, ys_.capacity() + ys_.capacity() / 2));
-    runs_.push_back({ys_.size(), x1, n, equation});
+    runs_.push_back({ys_.size(), x1, n, lastPass, equation});
 }
 
 void ResultsTable::clear()
@@ -38,7 +38,7 @@ TableRow ResultsTable::row(std::size_t index) const
 {
     const Run& run = runOf(index);
     const auto pass = static_cast<std::int64_t>(index - run.firstLine);
-    return {run.equation.number, run.equation.own.get(), abscissa(run.x1, pass), ys_[index], pass, run.n};
+    return {run.equation.number, run.equation.own.get(), abscissa(run.x1, pass), ys_[index], pass, run.n, run.lastPass};
 }
 
 std::size_t ResultsTable::writeLine(std::size_t index, char* out, std::string_view separator) const

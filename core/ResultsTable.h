@@ -24,16 +24,17 @@ struct TableRow {
     int equation;             // 1..6, kOwnEquation, or 0 when the run had none selected
     const TypedEquation* own; // with kOwnEquation: what the run solved
     double x, y;
-    std::int64_t pass; // 0 for the first line of its run
-    double n;          // the run's (x2 - x1) / h: its passes are i = 0 .. floor(n)
+    std::int64_t pass;     // 0 for the first line of its run
+    double n;              // the run's (x2 - x1) / h
+    std::int64_t lastPass; // the run's passes are i = 0 .. lastPass (lastPassOf(n))
 };
 
 class ResultsTable {
 public:
-    // A run of `equation` from x1 with the pass bound n starts; at most
-    // `lines` lines follow. The run keeps its equation, so its rows explain
-    // their steps whatever is typed later.
-    void beginRun(const Equation& equation, double x1, double n, std::int64_t lines);
+    // A run of `equation` from x1 with (x2 - x1) / h = n starts; at most
+    // lastPass + 1 lines follow. The run keeps its equation, so its rows
+    // explain their steps whatever is typed later.
+    void beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass);
     // The ordinate of the run's next pass.
     void append(double y) { ys_.push_back(y); }
 
@@ -59,6 +60,7 @@ private:
         std::size_t firstLine;
         double x1;
         double n;
+        std::int64_t lastPass;
         Equation equation;
     };
     const Run& runOf(std::size_t index) const;

@@ -41,17 +41,17 @@ bool slopesHaveValues(const Stages& s)
     return std::isfinite(s.k1) && std::isfinite(s.k2) && std::isfinite(s.k3) && std::isfinite(s.k4);
 }
 
-// The passes i = 0 .. floor(n): plot, list, step. The right-hand side is a
+// The passes i = 0 .. last: plot, list, step. The right-hand side is a
 // template argument so that it is inlined into the loop. A typed equation
 // may have no value where the built-in ones always have one; its run stops
 // at the row whose step has none.
 template <typename RightHandSide>
-RunReport run(const RightHandSide& f, bool typed, double x1, double y1, double n, PointSink& picture,
+RunReport run(const RightHandSide& f, bool typed, double x1, double y1, std::int64_t last, PointSink& picture,
               ResultsTable& table)
 {
     std::int64_t listed = 0;
     double y = y1;
-    for (std::int64_t i = 0; static_cast<double>(i) <= n; ++i) {
+    for (std::int64_t i = 0; i <= last; ++i) {
         const double x = abscissa(x1, i);
         const Stages step = rungeKuttaStep(f, x, y, kStep);
         plot(picture, x, y, PointKind::Solution);
@@ -71,6 +71,19 @@ RunReport run(const RightHandSide& f, bool typed, double x1, double y1, double n
 
 } // namespace
 
+bool countsAsWhole(double n)
+{
+    const double whole = std::round(n);
+    return std::fabs(n - whole) <= 1e-9 * std::fabs(whole);
+}
+
+std::int64_t lastPassOf(double n)
+{
+    if (!(n > -1)) // x2 left of x1, as far as it may be
+        return -1;
+    return static_cast<std::int64_t>(countsAsWhole(n) ? std::round(n) : std::floor(n));
+}
+
 RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
 {
     cleanVectorState();
@@ -82,20 +95,20 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
     if (!std::isfinite(x1) || !std::isfinite(x2))
         return refused(Refusal::InputNotFinite);
     const double n = (x2 - x1) / kStep;
-    // Passes run for i = 0 .. floor(n): more than kMaxPasses exactly when n
-    // reaches it. Finite ends far apart make n infinite: too many as well.
-    if (n >= static_cast<double>(kMaxPasses))
+    // Finite ends far apart make n infinite: too many as well.
+    if (!(n < static_cast<double>(kMaxPasses) + 1) || lastPassOf(n) >= kMaxPasses)
         return refused(Refusal::TooManyPasses);
+    const std::int64_t last = lastPassOf(n);
     if (!std::isfinite(y1))
         return refused(Refusal::StartNotFinite);
 
     return withRightHandSide(number, equation.own.get(), [&](const auto& f) {
         plot(picture, x1, y1, PointKind::Solution);
         plot(picture, x1, f(x1, y1), PointKind::Slope);
-        const auto passes = n < 0 ? 0 : static_cast<std::int64_t>(std::floor(n)) + 1;
-        if (passes > 0)
-            table.beginRun(equation, x1, n, passes);
-        return run(f, typed, x1, y1, n, picture, table);
+        if (last < 0)
+            return refused(Refusal::EndBeforeStart);
+        table.beginRun(equation, x1, n, last);
+        return run(f, typed, x1, y1, last, picture, table);
     });
 }
 

@@ -23,10 +23,20 @@ struct FormValues {
 // A run of more passes than this is refused before it starts.
 inline constexpr std::int64_t kMaxPasses = 1'000'000;
 
+// The last pass of a run with (x2 - x1) / h = n: the passes are i = 0 ..
+// lastPassOf(n), and none when it is negative. In doubles n often comes out
+// a hair below the whole number a learner means (0.3 / 0.05 is
+// 5.999999999999999), which would lose x2's row; within a relative 1e-9 of
+// a whole number n counts as that number, and elsewhere the run stops at
+// the last step that does not pass x2.
+std::int64_t lastPassOf(double n);
+// True when n is within that relative 1e-9 of a whole number, or is one.
+bool countsAsWhole(double n);
+
 enum class RunOutcome {
     Completed, // every pass drawn and listed
     Stopped,   // see Stop; what came before stays
-    Refused,   // nothing drawn or listed
+    Refused,   // nothing listed, and nothing drawn but for EndBeforeStart
 };
 
 enum class Stop {
@@ -40,6 +50,7 @@ enum class Refusal {
     InputNotFinite, // x1 or x2 is infinite
     StartNotFinite, // y1 is infinite
     TooManyPasses,  // more than kMaxPasses passes, however many more
+    EndBeforeStart, // x2 lies left of x1: only the start points are drawn
 };
 
 // What happened, for the window to put into words in the user's language.

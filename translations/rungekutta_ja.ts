@@ -37,14 +37,24 @@
         <translation>%1 が扱える数の範囲を超えるので、計算は x = %2 の手前で止まります。</translation>
     </message>
     <message>
-        <source>Last row of this run: n = (x2 − x1)/h = %1, so the passes are i = 0 … %2.</source>
-        <extracomment>%1 is n with the shortest digits that read back to it; %2 is the last pass.</extracomment>
-        <translation>この計算の最後の行です: n = (x2 − x1)/h = %1 なので、i = 0 … %2 まで計算します。</translation>
-    </message>
-    <message>
         <source>%1 has no value at x = %2, so the run stops here.</source>
         <extracomment>%1 is k1 to k4, as the lines above name them; %2 is the row&apos;s x.</extracomment>
         <translation>%1 は x = %2 で値を持たないので、計算はここで止まります。</translation>
+    </message>
+    <message>
+        <source>Last row of this run: (x2 − x1)/h = %1 steps, so the passes are i = 0 … %1 and the run ends at x2.</source>
+        <extracomment>%1 is n = (x2 - x1)/h, a whole number here, and also the last pass.</extracomment>
+        <translation>この計算の最後の行です: (x2 − x1)/h = %1 ステップなので、i = 0 … %1 まで計算して x2 で終わります。</translation>
+    </message>
+    <message>
+        <source>Last row of this run: (x2 − x1)/h comes out as %1 in the computer&apos;s arithmetic, which is %2 but for rounding, so the passes are i = 0 … %2 and the run ends at x2.</source>
+        <extracomment>%1 is n with the shortest digits that read back to it; %2 is the whole number it is taken as.</extracomment>
+        <translation>この計算の最後の行です: (x2 − x1)/h はコンピュータの計算では %1 になりますが、丸めの誤差を除けば %2 なので、i = 0 … %2 まで計算して x2 で終わります。</translation>
+    </message>
+    <message>
+        <source>Last row of this run: (x2 − x1)/h = %1 is not a whole number of steps, so the passes are i = 0 … %2, the last step that does not pass x2.</source>
+        <extracomment>%1 is n with the shortest digits that read back to it; %2 is the last pass.</extracomment>
+        <translation>この計算の最後の行です: (x2 − x1)/h = %1 はステップ数として整数ではないので、x2 を越えない最後のステップ i = %2 まで計算します（i = 0 … %2）。</translation>
     </message>
 </context>
 <context>
@@ -79,6 +89,10 @@
     <message>
         <source>Own equation…</source>
         <translation>自分の方程式…</translation>
+    </message>
+    <message>
+        <source>A run goes from x1 to the right, but x2 = %1 lies to the left of x1 = %2, so nothing was computed. Type an x2 greater than x1.</source>
+        <translation>計算は x1 から右へ進みますが、x2 = %1 は x1 = %2 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。</translation>
     </message>
 </context>
 <context>

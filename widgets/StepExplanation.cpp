@@ -1,5 +1,7 @@
 #include "widgets/StepExplanation.h"
 
+#include "core/Solve.h"
+
 #include "widgets/MessageNumbers.h"
 #include "core/Catalogue.h"
 #include "widgets/QtText.h"
@@ -34,17 +36,31 @@ const StageLine kStageLines[] = {
     {"y(x + h)", QT_TRANSLATE_NOOP("StepExplanation", "y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %1")},
 };
 
-// The passes stop at floor(n), which may fall a step short of x2 when
-// (x2 - x1)/h comes out just under a whole number in doubles: the last row
-// of a whole run says so.
+// Where a run ends is not obvious when (x2 - x1)/h is not a whole number
+// in doubles: the last row of a whole run says how its last pass was found.
 QStringList lastRowOfRun(const TableRow& row)
 {
-    if (static_cast<double>(row.pass + 1) <= row.n)
+    if (row.pass != row.lastPass)
         return {};
+    const QString n = shortest(row.n), last = QString::number(row.lastPass);
+    if (row.n == static_cast<double>(row.lastPass))
+        //: %1 is n = (x2 - x1)/h, a whole number here, and also the last pass.
+        return {QCoreApplication::translate("StepExplanation",
+                                            "Last row of this run: (x2 − x1)/h = %1 steps, so the passes are i = 0 … %1 "
+                                            "and the run ends at x2.")
+                    .arg(n)};
+    if (countsAsWhole(row.n))
+        //: %1 is n with the shortest digits that read back to it; %2 is the whole number it is taken as.
+        return {QCoreApplication::translate("StepExplanation",
+                                            "Last row of this run: (x2 − x1)/h comes out as %1 in the computer's "
+                                            "arithmetic, which is %2 but for rounding, so the passes are i = 0 … %2 "
+                                            "and the run ends at x2.")
+                    .arg(n, last)};
     //: %1 is n with the shortest digits that read back to it; %2 is the last pass.
     return {QCoreApplication::translate("StepExplanation",
-                                        "Last row of this run: n = (x2 − x1)/h = %1, so the passes are i = 0 … %2.")
-                .arg(shortest(row.n), QString::number(row.pass))};
+                                        "Last row of this run: (x2 − x1)/h = %1 is not a whole number of steps, so "
+                                        "the passes are i = 0 … %2, the last step that does not pass x2.")
+                .arg(n, last)};
 }
 
 } // namespace

@@ -693,7 +693,7 @@ const char* const kEnglish[] = {
     "The solution grew beyond the range of numbers at x = 0.05, so the run stopped there.",
     "No equation was selected for this run, so every slope is 0 and y keeps its start value.",
     "\ny(x + h) is beyond the range of numbers, so the run stops before x = 0.05.",
-    "\nLast row of this run: n = (x2 − x1)/h = 4, so the passes are i = 0 … 4.",
+    "\nLast row of this run: (x2 − x1)/h = 4 steps, so the passes are i = 0 … 4 and the run ends at x2.",
     "The initial ordinate y1 is beyond the range of numbers, so the run was not started.",
     "Own equation…",
     "Read as: y' = (x · cos(4 · x)) − y",
@@ -710,7 +710,7 @@ const LocaleCase kLocales[] = {
      "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。",
      "この計算では方程式が選ばれていないので、傾きはどれも 0 で、y は初めの値のままです。",
      "\ny(x + h) が扱える数の範囲を超えるので、計算は x = 0.05 の手前で止まります。",
-     "\nこの計算の最後の行です: n = (x2 − x1)/h = 4 なので、i = 0 … 4 まで計算します。",
+     "\nこの計算の最後の行です: (x2 − x1)/h = 4 ステップなので、i = 0 … 4 まで計算して x2 で終わります。",
      "初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "自分の方程式…",
      "読み方: y' = (x · cos(4 · x)) − y",
@@ -970,11 +970,12 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     EXPECT_EQ(ListIndex(*form.List2), 6);
     runFromZero();
     const QStringList first = explanations();
-    ASSERT_EQ(first.size(), 6);
+    ASSERT_EQ(first.size(), 7) << "the run reaches x2 = 0.3";
     EXPECT_TRUE(first[0].startsWith("y' = xcos(4x) -y\nx = 0.00   y = 1.00000\nk1 = f(x, y) = -1.00000\n"));
-    // Why the table ends a step short of 0.3.
-    EXPECT_TRUE(first[5].endsWith("\nLast row of this run: n = (x2 − x1)/h = 5.999999999999999, so the passes "
-                                  "are i = 0 … 5."));
+    // How the run came to end at 0.3.
+    EXPECT_TRUE(first[6].endsWith("\nLast row of this run: (x2 − x1)/h comes out as 5.999999999999999 in the "
+                                  "computer's arithmetic, which is 6 but for rounding, so the passes are i = 0 … 6 "
+                                  "and the run ends at x2."));
 
     // Edited, the seventh row says the new text; the rows listed before
     // still explain the steps they were computed with.
@@ -991,8 +992,8 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     EXPECT_EQ(form.List2->item(6)->text(), "y' = x - y");
     form.Text2->setFocus();
     typeAndEnter("");
-    EXPECT_EQ(explanations().mid(0, 6), first);
-    EXPECT_TRUE(explanations(6).first().startsWith("y' = x - y\n"));
+    EXPECT_EQ(explanations().mid(0, 7), first);
+    EXPECT_TRUE(explanations(7).first().startsWith("y' = x - y\n"));
     form.Command1->click();
     EXPECT_EQ(ListIndex(*form.List2), 6) << "Ready keeps the own equation selected";
 

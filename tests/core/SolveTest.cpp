@@ -119,7 +119,8 @@ TEST_P(AgainstPlainDoubles, SameLinesAndPointsInOrder)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEquations, AgainstPlainDoubles, ::testing::Values(
-    Case{1, 0, 1, 10}, Case{2, -1.5, 3, 12}, Case{3, 0, -4, 5}, Case{4, 0.3, 0.7, 16},
+    // The plain run counts passes by floor(n): no case lies near a whole n.
+    Case{1, 0, 1, 10}, Case{2, -1.5, 3, 12}, Case{3, 0, -4, 5}, Case{4, 0.3, 0.7, 16.01},
     Case{5, -2, 2, 18}, Case{6, 0, 1, 18}, Case{6, -3.7, -2.2, 40}, Case{0, 0, 1, 1}
 ));
 
@@ -143,22 +144,25 @@ TEST_P(PassCount, LinesPerRun)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bounds, PassCount, ::testing::Values(
-    CountCase{0, 0.3, 6, "0.25    0.02880"},   // n = 5.999999999999999
-    CountCase{0.1, 0.3, 4, "0.25    0.02464"}, // n = 3.9999999999999996
+    CountCase{0, 0.3, 7, "0.30    0.04082"},        // n = 5.999999999999999, taken as 6
+    CountCase{0.1, 0.3, 5, "0.30    0.03686"},      // n = 3.9999999999999996
+    CountCase{0, 0.3 - 1e-12, 7, "0.30    0.04082"}, // within 1e-9 of 6
+    CountCase{0, 0.2999999, 6, "0.25    0.02880"},  // not: the last step short of x2
+    CountCase{0, 0.33, 7, "0.30    0.04082"},       // n = 6.6
     CountCase{0, 1, 21, "1.00    0.36788"},
     CountCase{0.7, 0.7, 1, "0.70    0.00000"},
     CountCase{1, 0.5, 0, nullptr}
 ));
 
-TEST(Solve, BackwardRunDrawsOnlyTheStartPoints)
+TEST(Solve, BackwardRunDrawsOnlyTheStartPointsAndSaysSo)
 {
     const Outcome run = solve(form(1, 1, 2, 0.5));
-    EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
+    EXPECT_EQ(run.report.refusal, Refusal::EndBeforeStart);
     EXPECT_TRUE(run.lines().empty());
     EXPECT_EQ(run.picture.points, (std::vector<Point>{{1, 2, PointKind::Solution}, {1, -2, PointKind::Slope}}));
     // However far back: the difference overflows, and it is still no pass.
     const Outcome far = solve(form(1, 1e30, 2, -1.7e308));
-    EXPECT_EQ(far.report.outcome, RunOutcome::Completed);
+    EXPECT_EQ(far.report.refusal, Refusal::EndBeforeStart);
     EXPECT_TRUE(far.lines().empty());
     EXPECT_EQ(far.picture.points.size(), 2u);
 }

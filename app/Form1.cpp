@@ -12,7 +12,9 @@
 #include "core/ValFromText.h"
 #include "widgets/ResultsModel.h"
 #include "widgets/ContextMenuKeys.h"
+#include "widgets/HintBubble.h"
 #include "widgets/ListBox.h"
+#include "widgets/NumberHint.h"
 #include "widgets/MessageNumbers.h"
 #include "widgets/QtText.h"
 #include "widgets/Twips.h"
@@ -147,6 +149,7 @@ Form1::Form1()
     connect(Text1, &QLineEdit::returnPressed, this, &Form1::Text1_Enter);
     connect(Text3, &QLineEdit::returnPressed, this, &Form1::Text3_Enter);
     connect(Text2, &QLineEdit::returnPressed, this, &Form1::Text2_Enter);
+    hint_ = new HintBubble(this);
     auto* saver = new FileSaver(this);
     new TableMenu(*List1, results_->table(), *saver);
     showSlopeField_ = (new PlotMenu(*Picture1, *saver))->slopeFieldAction();
@@ -268,23 +271,34 @@ void Form1::List2_Click()
 namespace {
 // The number a box holds, read as the design reads it.
 double numberIn(const QLineEdit& box) { return valFromText(box.text().toStdU16String()); }
+
+// The next box of the chain, its text selected as a Tab would select it,
+// so that typing replaces it rather than adding to it.
+void moveTo(QLineEdit& box)
+{
+    box.setFocus(Qt::OtherFocusReason);
+    box.selectAll();
+}
 } // namespace
 
 void Form1::Text1_Enter()
 {
     values_.x1 = numberIn(*Text1);
-    Text3->setFocus(Qt::OtherFocusReason);
+    hint_->showAt(*Text1, numberHint(Text1->text()));
+    moveTo(*Text3);
 }
 
 void Form1::Text3_Enter()
 {
     values_.y1 = numberIn(*Text3);
-    Text2->setFocus(Qt::OtherFocusReason);
+    hint_->showAt(*Text3, numberHint(Text3->text()));
+    moveTo(*Text2);
 }
 
 void Form1::Text2_Enter()
 {
     values_.x2 = numberIn(*Text2);
+    hint_->showAt(*Text2, numberHint(Text2->text()));
     Solve();
 }
 

@@ -43,6 +43,7 @@ class QPushButton;
 namespace rk {
 
 struct ControlDesign;
+class HintBubble;
 class ResultsModel;
 
 class Form1 : public QWidget {
@@ -97,6 +98,7 @@ private:
     ResultsModel* results_ = nullptr; // what List1 shows
     QMenu* equationMenu_ = nullptr;
     QAction* showSlopeField_ = nullptr;
+    HintBubble* hint_ = nullptr; // what a number box was read as, when that may surprise
     std::map<std::string_view, QWidget*> controls_;
 };
 

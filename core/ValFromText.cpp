@@ -40,7 +40,7 @@ double beyondRange(std::string_view number)
 
 } // namespace
 
-double valFromText(std::u16string_view text)
+LeadingNumber readLeadingNumber(std::u16string_view text)
 {
     std::string ascii(text.size(), '\0');
     std::transform(text.begin(), text.end(), ascii.begin(), foldToAscii);
@@ -52,15 +52,17 @@ double valFromText(std::u16string_view text)
         in.remove_prefix(1);
     // from_chars would also take a second sign, "inf" and "nan".
     if (in.empty() || !(std::isdigit(static_cast<unsigned char>(in.front())) || in.front() == '.'))
-        return 0.0;
+        return {0.0, 0};
 
     double magnitude = 0.0;
     const auto [end, error] = std::from_chars(in.data(), in.data() + in.size(), magnitude);
     if (error == std::errc::invalid_argument) // "." with no digits
-        return 0.0;
+        return {0.0, 0};
     if (error == std::errc::result_out_of_range)
         magnitude = beyondRange(in.substr(0, static_cast<std::size_t>(end - in.data())));
-    return negative ? -magnitude : magnitude;
+    return {negative ? -magnitude : magnitude, static_cast<std::size_t>(end - ascii.data())};
 }
+
+double valFromText(std::u16string_view text) { return readLeadingNumber(text).value; }
 
 } // namespace rk

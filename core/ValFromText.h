@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace rk {
@@ -15,5 +16,13 @@ namespace rk {
 // number past the Double range gives +/-infinity, one too small for it a
 // signed zero. Never fails.
 double valFromText(std::u16string_view text);
+
+// The same number, and where it ends in the text: the index of the first
+// UTF-16 unit after it, 0 when the text does not begin with a number.
+struct LeadingNumber {
+    double value;
+    std::size_t end;
+};
+LeadingNumber readLeadingNumber(std::u16string_view text);
 
 } // namespace rk

@@ -28,9 +28,10 @@ enum class ReferenceStop {
     Cancelled,
 };
 
-// How close the values are to the true solution, relative to its size:
-// rounding in the closed forms, the integration's error out to x = 10 in
-// the computed one (measured on equation 6 against 30-digit values).
+// How close the values are to the true solution, relative to its size, or
+// near a zero of y to how much y changes over a row: rounding in the closed
+// forms, the integration's error out to x = 10 in the computed one
+// (measured against the closed forms and 30-digit values of equation 6).
 inline constexpr double kExactAccuracy = 1e-14;
 inline constexpr double kComputedAccuracy = 1e-12;
 

@@ -58,6 +58,41 @@
     </message>
 </context>
 <context>
+    <name>rk</name>
+    <message>
+        <source>Read as 0: names are not read in this box; type %1 for pi.</source>
+        <extracomment>%1 is pi to the digits a number box reads.</extracomment>
+        <translation>0 と読みました: この欄では名前は読みません。pi は %1 と入力してください。</translation>
+    </message>
+    <message>
+        <source>Read as 0: names are not read in this box; type %1 for e.</source>
+        <translation>0 と読みました: この欄では名前は読みません。e は %1 と入力してください。</translation>
+    </message>
+    <message>
+        <source>Read as 0: the box is empty.</source>
+        <translation>0 と読みました: 欄が空です。</translation>
+    </message>
+    <message>
+        <source>Read as 0: the text does not begin with a number.</source>
+        <translation>0 と読みました: 文字列が数で始まっていません。</translation>
+    </message>
+    <message>
+        <source>Read as %1: use a point, not a comma, for decimals; type %2.</source>
+        <extracomment>%1 is what was read; %2 the text with a point for the comma.</extracomment>
+        <translation>%1 と読みました: 小数にはコンマではなくピリオドを使います。%2 と入力してください。</translation>
+    </message>
+    <message>
+        <source>Read as %1: only the leading number counts; type %2.</source>
+        <extracomment>%1 is what was read; %2 the fraction&apos;s value.</extracomment>
+        <translation>%1 と読みました: 先頭の数だけが使われます。%2 と入力してください。</translation>
+    </message>
+    <message>
+        <source>Read as %1: only the leading number counts, so “%2” was left out.</source>
+        <extracomment>%1 is what was read; %2 the rest of the text, which was left out.</extracomment>
+        <translation>%1 と読みました: 先頭の数だけが使われるので、「%2」は無視しました。</translation>
+    </message>
+</context>
+<context>
     <name>rk::FileSaver</name>
     <message>
         <source>The file %1 could not be saved: %2.</source>

@@ -1,6 +1,7 @@
 #include "tests/app/FormFixture.h"
 
 #include <QClipboard>
+#include <QLabel>
 
 namespace rk {
 namespace {
@@ -19,11 +20,20 @@ TEST_F(EnterChainTest, EnterStoresAndMovesAlong)
     EXPECT_EQ(focusName(), "Text2") << "the focus stays after the run";
     // The run from x1 to x2 = x1: one line, x1 and y1.
     EXPECT_EQ(listed(), std::vector<std::string>{"0.50    2.00000"});
+
+    // Enter selects the next box's text, so that typing replaces it.
+    form.Text1->setFocus();
+    typeAndEnter("");
+    typeAndEnter("1");
+    EXPECT_EQ(form.Text2->text(), "0.5") << "the earlier x2 is still there";
+    typeAndEnter("0.6");
+    EXPECT_EQ(form.Text2->text(), "0.6");
 }
 
 struct TextCase {
     const char* typed;
     const char* line; // x1 = x2 and y1 as typed, listed
+    const char* hint; // the note below the box; empty when the text is a plain number
 };
 
 class EnterReadsNumbers : public EnterChainTest, public ::testing::WithParamInterface<TextCase> {};
@@ -34,15 +44,26 @@ TEST_P(EnterReadsNumbers, InEachBox)
         box->setFocus();
         box->clear();
         typeAndEnter(QString::fromUtf8(GetParam().typed));
+        // Still shown after Enter moved the focus on, and after the events that follow.
+        auto* note = form.findChild<QLabel*>("HintBubble");
+        ASSERT_NE(note, nullptr);
+        EXPECT_EQ(note->isVisible() ? note->text() : QString(), QString::fromUtf8(GetParam().hint))
+            << box->objectName().toStdString();
     }
     EXPECT_EQ(listed(), std::vector<std::string>{GetParam().line});
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, EnterReadsNumbers, ::testing::Values(
-    TextCase{"3.5abc", "3.50    3.50000"},
-    TextCase{"", "0.00    0.00000"},
-    TextCase{"-2.5e1", "-25.00    -25.00000"},
-    TextCase{"\xEF\xBC\x90\xEF\xBC\x8E\xEF\xBC\x92", "0.20    0.20000"} // ０．２
+    TextCase{"3.5abc", "3.50    3.50000", "Read as 3.5: only the leading number counts, so “abc” was left out."},
+    TextCase{"", "0.00    0.00000", "Read as 0: the box is empty."},
+    TextCase{"-2.5e1", "-25.00    -25.00000", ""},
+    TextCase{"\xEF\xBC\x90\xEF\xBC\x8E\xEF\xBC\x92", "0.20    0.20000", ""}, // ０．２
+    TextCase{"\xE2\x88\x92" "0.5 ", "-0.50    -0.50000", ""},              // a true minus sign
+    TextCase{"0,5", "0.00    0.00000", "Read as 0: use a point, not a comma, for decimals; type 0.5."},
+    TextCase{"1/2", "1.00    1.00000", "Read as 1: only the leading number counts; type 0.5."},
+    TextCase{"pi", "0.00    0.00000", "Read as 0: names are not read in this box; type 3.141592653589793 for pi."},
+    TextCase{"x2", "0.00    0.00000", "Read as 0: the text does not begin with a number."},
+    TextCase{"0.10.5", "0.10    0.10000", "Read as 0.1: only the leading number counts, so “.5” was left out."}
 ));
 
 TEST_F(EnterChainTest, LongPastedTextIsKeptWholeAndReadAsUsual)

@@ -11,6 +11,7 @@
 #include "core/SlopeField.h"
 #include "core/ValFromText.h"
 #include "widgets/ResultsModel.h"
+#include "widgets/ChoiceList.h"
 #include "widgets/ContextMenuKeys.h"
 #include "widgets/HintBubble.h"
 #include "widgets/ListBox.h"
@@ -155,6 +156,11 @@ Form1::Form1()
     showSlopeField_ = (new PlotMenu(*Picture1, *saver))->slopeFieldAction();
     connect(showSlopeField_, &QAction::toggled, this, &Form1::updateSlopeField);
 
+    // The menus are found by the right button; the lists and the plot say so.
+    List2->setToolTip(tr("Right-click for your own equation"));
+    List1->setToolTip(tr("Right-click to copy or save the table"));
+    Picture1->setToolTip(tr("Right-click to copy or save the plot, or to show the slope field"));
+
     equationMenu_ = new QMenu(List2);
     equationMenu_->setObjectName("EquationMenu");
     auto* own = equationMenu_->addAction(QString());
@@ -204,7 +210,7 @@ QWidget* Form1::createControl(const ControlDesign& design)
     }
     case ControlKind::ListBox: {
         // List1 shows the results table's numbers as lines; List2 holds texts.
-        widget = design.name == "List1" ? new QListView(parent) : new QListWidget(parent);
+        widget = design.name == "List1" ? new QListView(parent) : new ChoiceList(parent);
         break;
     }
     case ControlKind::PictureBox: {

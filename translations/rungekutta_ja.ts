@@ -129,6 +129,18 @@
         <source>A run goes from x1 to the right, but x2 = %1 lies to the left of x1 = %2, so nothing was computed. Type an x2 greater than x1.</source>
         <translation>計算は x1 から右へ進みますが、x2 = %1 は x1 = %2 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。</translation>
     </message>
+    <message>
+        <source>Right-click for your own equation</source>
+        <translation>右クリックで自分の方程式を入力できます</translation>
+    </message>
+    <message>
+        <source>Right-click to copy or save the table</source>
+        <translation>右クリックで表をコピー・保存できます</translation>
+    </message>
+    <message>
+        <source>Right-click to copy or save the plot, or to show the slope field</source>
+        <translation>右クリックでグラフをコピー・保存したり、方向場を表示したりできます</translation>
+    </message>
 </context>
 <context>
     <name>rk::OwnEquationDialog</name>

@@ -685,6 +685,7 @@ struct LocaleCase {
     const char* ownEntry; // List2's menu entry
     const char* readAs;   // the editor's line for xcos(4x) -y
     const char* fieldEntry; // the plot's menu entry for the slope field
+    const char* equationTip; // List2's tooltip, which names its menu
 };
 
 const char* const kEnglish[] = {
@@ -698,11 +699,12 @@ const char* const kEnglish[] = {
     "Own equation…",
     "Read as: y' = (x · cos(4 · x)) − y",
     "Show slope field",
+    "Right-click for your own equation",
 };
 
 const LocaleCase kLocales[] = {
     {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5], kEnglish[6],
-     kEnglish[7], kEnglish[8], kEnglish[9]},
+     kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
@@ -714,10 +716,11 @@ const LocaleCase kLocales[] = {
      "初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "自分の方程式…",
      "読み方: y' = (x · cos(4 · x)) − y",
-     "方向場を表示"},
+     "方向場を表示",
+     "右クリックで自分の方程式を入力できます"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
-     kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8], kEnglish[9]},
+     kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10]},
 };
 
 // Translators first, then the window; English again afterwards.
@@ -884,8 +887,12 @@ TEST_P(RunsIn, DesignTextsAndTableAsInEveryLocale)
 // puts them in docs/).
 TEST_P(RunsIn, OwnEquationEditor)
 {
-    QMenu* menu = openMenu(form.List2, Way::RightButton);
+    EXPECT_EQ(form.List2->toolTip(), QString::fromUtf8(GetParam().equationTip));
+    clickEquation(0);
+    // The right button opens the menu over another row without choosing it.
+    QMenu* menu = openMenu(form.List2, Way::RightButton, form.List2->visualRect(form.List2->model()->index(4, 0)).center());
     ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(ListIndex(*form.List2), 0);
     EXPECT_EQ(entries(menu), QStringList{QString::fromUtf8(GetParam().ownEntry)});
     choose(menu, QString::fromUtf8(GetParam().ownEntry));
     auto* editor = form.findChild<OwnEquationDialog*>();

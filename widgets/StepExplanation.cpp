@@ -14,11 +14,15 @@
 namespace rk {
 namespace {
 
-// Rounded as the table rounds, so a value reads as the list shows it.
+// Rounded as the table rounds, so a value reads as the list shows it. A
+// number too long for a line of a tooltip, which never wraps, is written
+// with the shortest digits that still give it exactly.
 QString fixed(double d, int decimals)
 {
+    constexpr qsizetype kLongest = 24;
     char buffer[kFormatBufferSize];
-    return QString::fromLatin1(buffer, static_cast<qsizetype>(formatFixed(d, decimals, buffer)));
+    const QString text = QString::fromLatin1(buffer, static_cast<qsizetype>(formatFixed(d, decimals, buffer)));
+    return text.size() <= kLongest ? text : shortest(d);
 }
 
 struct StageLine {

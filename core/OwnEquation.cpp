@@ -34,12 +34,9 @@ namespace {
 
 using Form = Operation::Form;
 
-double naturalLog(double a, double) { return std::log(a); }
-
 // A unary sign binds tighter than a product and looser than a power:
-// -2x is (-2) · x, -x^2 is -(x^2), 2^-1 is 2^(-1). An operation reads and
-// writes as its first entry, so ln comes before log: written out, log could
-// be taken for the base-10 logarithm.
+// -2x is (-2) · x, -x^2 is -(x^2), 2^-1 is 2^(-1). A name reads as the entry
+// of the name it is written as.
 constexpr Operation kOperations[] = {
     {"", "", Form::Number}, // its value is the instruction's own; readAs() writes the shortest digits
     {"+", " + ", Form::Infix, 1, false, [](double a, double b) { return a + b; }},
@@ -63,8 +60,8 @@ constexpr Operation kOperations[] = {
     {"cosh", "cosh", Form::Function, 0, false, [](double a, double) { return std::cosh(a); }},
     {"tanh", "tanh", Form::Function, 0, false, [](double a, double) { return std::tanh(a); }},
     {"exp", "exp", Form::Function, 0, false, [](double a, double) { return std::exp(a); }},
-    {"ln", "ln", Form::Function, 0, false, naturalLog},
-    {"log", "ln", Form::Function, 0, false, naturalLog},
+    {"ln", "ln", Form::Function, 0, false, [](double a, double) { return std::log(a); }},
+    {"log", "ln", Form::Function}, // written out, log could be taken for the base-10 logarithm
     {"sqrt", "sqrt", Form::Function, 0, false, [](double a, double) { return std::sqrt(a); }},
     {"abs", "abs", Form::Function, 0, false, [](double a, double) { return std::fabs(a); }},
 };
@@ -81,14 +78,6 @@ const Operation* find(std::string_view text, Form form)
     return found == std::end(kOperations) ? nullptr : found;
 }
 
-// The first entry that writes alike is the one operation a program holds.
-const Operation& canonical(const Operation& operation)
-{
-    return *std::find_if(std::begin(kOperations), std::end(kOperations), [&](const Operation& o) {
-        return o.written == operation.written && o.form == operation.form;
-    });
-}
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -99,9 +88,8 @@ struct Token {
     Kind kind;
     std::size_t position;
     std::size_t length;
-    double number = 0;                 // of a Number
-    const Operation* name = nullptr; // of a Name
-    char symbol = 0;                 // of a Symbol
+    double number = 0;                    // of a Number
+    const Operation* operation = nullptr; // what a Number or a Name reads as
 };
 
 [[noreturn]] void fail(ReadProblem problem, std::size_t position, std::size_t length)
@@ -111,70 +99,48 @@ struct Token {
 [[noreturn]] void fail(ReadProblem problem, const Token& at) { fail(problem, at.position, at.length); }
 
 // One operand or result while a program is written out as readAs() shows it.
-// Its shape decides whether it needs parentheses as an operand; a function
-// call brings its own, so it counts as a leaf.
+// The form of its outermost operation decides whether it needs parentheses
+// as an operand.
 struct Written {
-    enum Shape { Leaf, Unary, Binary };
-    std::string text;  // UTF-8
-    std::size_t units; // its length in UTF-16 units
-    int depth;         // of its parentheses
-    Shape shape;
-
-    void enclose()
-    {
-        text = "(" + text + ")";
-        units += 2;
-        ++depth;
-    }
-    void prepend(std::string_view piece)
-    {
-        text.insert(0, piece);
-        units += utf16Units(piece);
-    }
-    static std::size_t utf16Units(std::string_view utf8) // all of the Basic Multilingual Plane
-    {
-        return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-    }
+    std::string text;      // UTF-8
+    std::size_t units = 0; // its length in UTF-16 units
+    int depth = 0;         // of its parentheses
+    Form form = Form::Value;
 };
 
-// Writes one instruction, its operands taken from the stack.
+std::size_t utf16Units(std::string_view utf8) // all of it within the Basic Multilingual Plane
+{
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+std::string shortestDigits(double number) // that read back to the same double
+{
+    std::array<char, 32> digits;
+    return {digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr};
+}
+
+// Writes one instruction, its operands taken from the stack. A function's
+// argument is in parentheses, and so is every operation that is an operand
+// of an infix, a negation too: (−2) · x, 2^(−1).
 void write(std::vector<Written>& stack, const Instruction& in)
 {
     const Operation& op = *in.operation;
-    if (op.form == Form::Number) {
-        std::array<char, 32> digits; // the shortest that read back to the same double
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), in.number).ptr;
-        const std::string text(digits.data(), end);
-        stack.push_back({text, text.size(), 0, Written::Leaf});
-    } else if (op.form == Form::Value) {
-        stack.push_back({std::string(op.written), op.written.size(), 0, Written::Leaf});
-    } else if (op.form == Form::Sign) {
-        Written& w = stack.back();
-        if (w.shape == Written::Binary)
-            w.enclose();
-        w.prepend(op.written);
-        w.shape = Written::Unary;
-    } else if (op.form == Form::Function) {
-        Written& w = stack.back();
-        w.enclose();
-        w.prepend(op.written);
-        w.shape = Written::Leaf;
-    } else {
-        Written right = std::move(stack.back());
-        stack.pop_back();
-        Written& left = stack.back();
-        // Every operation that is an operand of an infix is in parentheses,
-        // a negation too: (−2) · x, 2^(−1).
-        if (left.shape != Written::Leaf)
-            left.enclose();
-        if (right.shape != Written::Leaf)
-            right.enclose();
-        left.text += op.written;
-        left.text += right.text;
-        left.units += Written::utf16Units(op.written) + right.units;
-        left.depth = std::max(left.depth, right.depth);
-        left.shape = Written::Binary;
+    if (op.form == Form::Number || op.form == Form::Value) {
+        const std::string text = op.form == Form::Number ? shortestDigits(in.number) : std::string(op.written);
+        stack.push_back({text, text.size(), 0, op.form});
+        return;
     }
+    const auto operand = [&] {
+        Written w = std::move(stack.back());
+        stack.pop_back();
+        if (op.form == Form::Function || w.form == Form::Infix || (op.form == Form::Infix && w.form == Form::Sign))
+            w = {"(" + w.text + ")", w.units + 2, w.depth + 1, w.form};
+        return w;
+    };
+    const Written right = operand();
+    const Written left = op.form == Form::Infix ? operand() : Written{}; // a sign or a function has none
+    stack.push_back({left.text + std::string(op.written) + right.text, left.units + utf16Units(op.written) + right.units,
+                     std::max(left.depth, right.depth), op.form});
 }
 
 // Operator precedence over kOperations, one token ahead; errors are thrown
@@ -229,11 +195,11 @@ private:
             token_ = {c == '(' ? Kind::Open : Kind::Close, start, 1};
             ++pos_;
         } else if (find({&c, 1}, Form::Infix) || find({&c, 1}, Form::Sign)) {
-            token_ = {Kind::Symbol, start, 1, 0, nullptr, c};
+            token_ = {Kind::Symbol, start, 1};
             ++pos_;
         } else { // a character outside the Basic Multilingual Plane is marked whole
-            const bool pair = start + 1 < text_.size() && text_[start] >= 0xD800 && text_[start] <= 0xDBFF &&
-                              text_[start + 1] >= 0xDC00 && text_[start + 1] <= 0xDFFF;
+            const bool pair = start + 1 < text_.size() && (text_[start] & 0xFC00) == 0xD800 &&
+                              (text_[start + 1] & 0xFC00) == 0xDC00;
             fail(ReadProblem::UnknownCharacter, start, pair ? 2 : 1);
         }
     }
@@ -258,7 +224,7 @@ private:
         // double, rather than silently read as 0.
         if (problem != std::errc())
             fail(ReadProblem::NumberOutOfRange, start, pos_ - start);
-        return {Kind::Number, start, pos_ - start, value};
+        return {Kind::Number, start, pos_ - start, value, &kNumber};
     }
 
     // The longest known name at the start of the run of letters here.
@@ -275,23 +241,22 @@ private:
         if (!longest)
             fail(ReadProblem::UnknownName, pos_, letters.size());
         pos_ += longest->text.size();
-        return {Kind::Name, pos_ - longest->text.size(), longest->text.size(), 0, &canonical(*longest)};
+        return {Kind::Name, pos_ - longest->text.size(), longest->text.size(), 0, find(longest->written, longest->form)};
+    }
+
+    const Operation* symbol(Form form) const
+    {
+        const char c = at(token_.position);
+        return token_.kind == Kind::Symbol ? find({&c, 1}, form) : nullptr;
     }
 
     // The infix that follows an operand: a product without '*' before a name
     // or '('; none at a ')' or the end.
     const Operation* infix() const
     {
-        switch (token_.kind) {
-        case Kind::Symbol: return find({&token_.symbol, 1}, Form::Infix);
-        case Kind::Close: case Kind::End: return nullptr;
-        default: return find("*", Form::Infix);
-        }
-    }
-
-    const Operation* sign() const
-    {
-        return token_.kind == Kind::Symbol ? find({&token_.symbol, 1}, Form::Sign) : nullptr;
+        if (token_.kind == Kind::Close || token_.kind == Kind::End)
+            return nullptr;
+        return token_.kind == Kind::Symbol ? symbol(Form::Infix) : find("*", Form::Infix);
     }
 
     struct Waiting {
@@ -305,45 +270,41 @@ private:
     {
         std::vector<Waiting> waiting;
         for (;;) {
-            for (const Operation* sign = this->sign(); sign; advance(), sign = this->sign())
+            for (const Operation* sign; (sign = symbol(Form::Sign)); advance())
                 if (sign->apply)
                     waiting.push_back({sign, token_});
             operand();
             const Operation* next = infix();
-            if (!next)
-                break;
-            for (; !waiting.empty() && bindsFirst(*waiting.back().operation, *next); waiting.pop_back())
+            for (; !waiting.empty() && bindsFirst(*waiting.back().operation, next); waiting.pop_back())
                 emit(*waiting.back().operation, waiting.back().token);
+            if (!next)
+                return;
             if (token_.kind == Kind::Number) // as in x2: a product without '*' needs a name or '(' on its right
                 fail(ReadProblem::UnexpectedNumber, token_);
             waiting.push_back({next, token_});
             if (token_.kind == Kind::Symbol)
                 advance();
         }
-        for (; !waiting.empty(); waiting.pop_back())
-            emit(*waiting.back().operation, waiting.back().token);
     }
 
-    static bool bindsFirst(const Operation& waiting, const Operation& next)
+    // Whether a waiting operation takes the operand before `next` (all do at the end).
+    static bool bindsFirst(const Operation& waiting, const Operation* next)
     {
-        return waiting.rank > next.rank || (waiting.rank == next.rank && !next.groupsRight);
+        return !next || waiting.rank > next->rank || (waiting.rank == next->rank && !next->groupsRight);
     }
 
     void operand()
     {
         const Token t = token_;
-        if (t.kind == Kind::Number) {
-            emit(kNumber, t, t.number);
+        if (t.operation && t.operation->form != Form::Function) {
+            emit(*t.operation, t, t.number);
             advance();
-        } else if (t.kind == Kind::Name && t.name->form == Form::Value) {
-            emit(*t.name, t);
-            advance();
-        } else if (t.kind == Kind::Name) {
+        } else if (t.operation) {
             advance();
             if (token_.kind != Kind::Open)
                 fail(ReadProblem::FunctionNeedsParenthesis, token_);
             parenthesised();
-            emit(*t.name, t);
+            emit(*t.operation, t);
         } else if (t.kind == Kind::Open) {
             parenthesised();
         } else if (t.kind == Kind::Close && depth_ == 0) {
@@ -373,31 +334,6 @@ private:
     std::vector<Written> written_;
 };
 
-} // namespace
-
-std::variant<OwnEquation, ReadError> OwnEquation::read(std::u16string_view text)
-{
-    if (text.size() > kMaxOwnEquationLength)
-        return ReadError{ReadProblem::TooLong, kMaxOwnEquationLength, text.size() - kMaxOwnEquationLength};
-    Reader reader(text);
-    try {
-        reader.readAll();
-    } catch (const ReadError& error) {
-        return error;
-    }
-    return OwnEquation(std::move(reader.program));
-}
-
-std::string OwnEquation::readAs() const
-{
-    std::vector<Written> stack;
-    for (const Instruction& in : program_)
-        write(stack, in);
-    return stack.back().text;
-}
-
-namespace {
-
 // One instruction of entry I, its lambda inlined.
 template <std::size_t I>
 double* evaluate(double* next, double number, double x, double y)
@@ -426,6 +362,27 @@ double* evaluate(std::size_t index, double* next, double number, double x, doubl
 
 } // namespace
 
+std::variant<OwnEquation, ReadError> OwnEquation::read(std::u16string_view text)
+{
+    if (text.size() > kMaxOwnEquationLength)
+        return ReadError{ReadProblem::TooLong, kMaxOwnEquationLength, text.size() - kMaxOwnEquationLength};
+    Reader reader(text);
+    try {
+        reader.readAll();
+    } catch (const ReadError& error) {
+        return error;
+    }
+    return OwnEquation(std::move(reader.program));
+}
+
+std::string OwnEquation::readAs() const
+{
+    std::vector<Written> stack;
+    for (const Instruction& in : program_)
+        write(stack, in);
+    return stack.back().text;
+}
+
 double OwnEquation::operator()(double x, double y) const noexcept
 {
     std::array<double, kStackSize> stack;
@@ -440,10 +397,8 @@ KnownNames knownNames()
 {
     KnownNames known;
     for (const Operation& o : kOperations)
-        if (o.form == Form::Value)
-            known.values.push_back(o.text);
-        else if (o.form == Form::Function)
-            known.functions.push_back(o.text);
+        if (o.form == Form::Value || o.form == Form::Function)
+            (o.form == Form::Value ? known.values : known.functions).push_back(o.text);
     return known;
 }
 

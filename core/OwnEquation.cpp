@@ -356,7 +356,7 @@ double* evaluate(double* next, double number, double x, double y)
 template <std::size_t... I>
 double* evaluate(std::size_t index, double* next, double number, double x, double y, std::index_sequence<I...>)
 {
-    ((index == I && (next = evaluate<I>(next, number, x, y), true)) || ...);
+    static_cast<void>(((index == I && (next = evaluate<I>(next, number, x, y), true)) || ...));
     return next;
 }
 

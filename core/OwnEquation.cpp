@@ -74,7 +74,7 @@ constexpr std::size_t kStackSize = kMaxOwnEquationLength;
 const Operation* find(std::string_view text, Form form)
 {
     const auto* found = std::find_if(std::begin(kOperations), std::end(kOperations),
-                                     [&](const Operation& o) { return o.text == text && o.form == form; });
+                                     [&](const Operation& o) { return o.form == form && o.text == text; });
     return found == std::end(kOperations) ? nullptr : found;
 }
 
@@ -89,7 +89,8 @@ struct Token {
     std::size_t position;
     std::size_t length;
     double number = 0;                    // of a Number
-    const Operation* operation = nullptr; // what a Number or a Name reads as
+    const Operation* operation = nullptr; // what a Number or a Name reads as, a Symbol as an infix
+    const Operation* sign = nullptr;      // what a Symbol reads as before an operand
 };
 
 [[noreturn]] void fail(ReadProblem problem, std::size_t position, std::size_t length)
@@ -138,9 +139,12 @@ void write(std::vector<Written>& stack, const Instruction& in)
         return w;
     };
     const Written right = operand();
-    const Written left = op.form == Form::Infix ? operand() : Written{}; // a sign or a function has none
-    stack.push_back({left.text + std::string(op.written) + right.text, left.units + utf16Units(op.written) + right.units,
-                     std::max(left.depth, right.depth), op.form});
+    Written left = op.form == Form::Infix ? operand() : Written{}; // a sign or a function has none
+    left.text.append(op.written).append(right.text);
+    left.units += utf16Units(op.written) + right.units;
+    left.depth = std::max(left.depth, right.depth);
+    left.form = op.form;
+    stack.push_back(std::move(left));
 }
 
 // Operator precedence over kOperations, one token ahead; errors are thrown
@@ -194,8 +198,8 @@ private:
         } else if (c == '(' || c == ')') {
             token_ = {c == '(' ? Kind::Open : Kind::Close, start, 1};
             ++pos_;
-        } else if (find({&c, 1}, Form::Infix) || find({&c, 1}, Form::Sign)) {
-            token_ = {Kind::Symbol, start, 1};
+        } else if (const Operation *infix = find({&c, 1}, Form::Infix), *sign = find({&c, 1}, Form::Sign); infix || sign) {
+            token_ = {Kind::Symbol, start, 1, 0, infix, sign};
             ++pos_;
         } else { // a character outside the Basic Multilingual Plane is marked whole
             const bool pair = start + 1 < text_.size() && (text_[start] & 0xFC00) == 0xD800 &&
@@ -244,19 +248,13 @@ private:
         return {Kind::Name, pos_ - longest->text.size(), longest->text.size(), 0, find(longest->written, longest->form)};
     }
 
-    const Operation* symbol(Form form) const
-    {
-        const char c = at(token_.position);
-        return token_.kind == Kind::Symbol ? find({&c, 1}, form) : nullptr;
-    }
-
     // The infix that follows an operand: a product without '*' before a name
     // or '('; none at a ')' or the end.
     const Operation* infix() const
     {
         if (token_.kind == Kind::Close || token_.kind == Kind::End)
             return nullptr;
-        return token_.kind == Kind::Symbol ? symbol(Form::Infix) : find("*", Form::Infix);
+        return token_.kind == Kind::Symbol ? token_.operation : find("*", Form::Infix);
     }
 
     struct Waiting {
@@ -270,9 +268,9 @@ private:
     {
         std::vector<Waiting> waiting;
         for (;;) {
-            for (const Operation* sign; (sign = symbol(Form::Sign)); advance())
-                if (sign->apply)
-                    waiting.push_back({sign, token_});
+            for (; token_.sign; advance())
+                if (token_.sign->apply)
+                    waiting.push_back({token_.sign, token_});
             operand();
             const Operation* next = infix();
             for (; !waiting.empty() && bindsFirst(*waiting.back().operation, next); waiting.pop_back())
@@ -296,10 +294,10 @@ private:
     void operand()
     {
         const Token t = token_;
-        if (t.operation && t.operation->form != Form::Function) {
+        if (t.kind == Kind::Number || (t.kind == Kind::Name && t.operation->form == Form::Value)) {
             emit(*t.operation, t, t.number);
             advance();
-        } else if (t.operation) {
+        } else if (t.kind == Kind::Name) {
             advance();
             if (token_.kind != Kind::Open)
                 fail(ReadProblem::FunctionNeedsParenthesis, token_);

@@ -7,6 +7,7 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <system_error>
 #include <utility>

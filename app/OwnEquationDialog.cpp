@@ -9,8 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
+
+#include <string_view>
+#include <vector>
 
 namespace rk {
 
@@ -103,11 +107,18 @@ QString OwnEquationDialog::messageFor(const ReadError& error, const QString& tex
             .arg(at);
     case ReadProblem::UnknownCharacter:
         return tr("Character %1, \"%2\", cannot be part of an equation.").arg(at).arg(piece);
-    case ReadProblem::UnknownName:
-        return tr("\"%2\" at character %1 is not a known name. Known: x, y, pi, e and the functions sin, cos, "
-                  "tan, asin, acos, atan, sinh, cosh, tanh, exp, log, ln, sqrt, abs.")
+    case ReadProblem::UnknownName: {
+        const auto list = [](const std::vector<std::string_view>& names) {
+            QStringList texts;
+            for (const std::string_view name : names)
+                texts << toQString(name);
+            return texts.join(tr(", "));
+        };
+        const KnownNames known = knownNames();
+        return tr("\"%2\" at character %1 is not a known name. Known: %3 and the functions %4.")
             .arg(at)
-            .arg(piece);
+            .arg(piece, list(known.values), list(known.functions));
+    }
     case ReadProblem::MalformedNumber:
         return tr("The number at character %1 is malformed: a decimal point needs a digit after it.").arg(at);
     case ReadProblem::NumberOutOfRange:

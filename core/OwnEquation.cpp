@@ -1,70 +1,97 @@
 #include "core/OwnEquation.h"
 
+#include "core/TextFold.h"
+
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <system_error>
+#include <utility>
 
 namespace rk {
-namespace {
 
-using Op = OwnEquation::Op;
+using Operation = OwnEquation::Operation;
 using Instruction = OwnEquation::Instruction;
 
-struct Name {
-    std::string_view text;
-    Op op;
+struct OwnEquation::Operation {
+    // What it takes from the stack: a number or a value nothing, a function
+    // or a sign its argument, an infix its two operands.
+    enum class Form : std::uint8_t { Number, Value, Function, Sign, Infix };
+    std::string_view text;    // as typed
+    std::string_view written; // as readAs() writes it
+    Form form;
+    int rank = 0; // of a sign or an infix: the higher binds tighter
+    bool groupsRight = false;
+    // A value's from (x, y), a function's or a sign's from (a, 0), an
+    // infix's from (a, b); none for a number or a sign that changes nothing.
+    double (*apply)(double, double) = nullptr;
 };
 
-// The writer takes the first name of an operation, so ln comes before log:
-// log alone could be taken for the base-10 logarithm.
-constexpr Name kNames[] = {
-    {"x", Op::X},       {"y", Op::Y},       {"pi", Op::Pi},     {"e", Op::E},       {"sin", Op::Sin},
-    {"cos", Op::Cos},   {"tan", Op::Tan},   {"asin", Op::Asin}, {"acos", Op::Acos}, {"atan", Op::Atan},
-    {"sinh", Op::Sinh}, {"cosh", Op::Cosh}, {"tanh", Op::Tanh}, {"exp", Op::Exp},   {"ln", Op::Log},
-    {"log", Op::Log},   {"sqrt", Op::Sqrt}, {"abs", Op::Abs},
-};
+namespace {
 
-std::string_view nameOf(Op op)
+using Form = Operation::Form;
+
+// A unary sign binds tighter than a product and looser than a power:
+// -2x is (-2) · x, -x^2 is -(x^2), 2^-1 is 2^(-1). A name reads as the entry
+// of the name it is written as.
+constexpr Operation kOperations[] = {
+    {"", "", Form::Number}, // its value is the instruction's own; readAs() writes the shortest digits
+    {"+", " + ", Form::Infix, 1, false, [](double a, double b) { return a + b; }},
+    {"-", " \u2212 ", Form::Infix, 1, false, [](double a, double b) { return a - b; }},
+    {"*", " \u00B7 ", Form::Infix, 2, false, [](double a, double b) { return a * b; }},
+    {"/", " / ", Form::Infix, 2, false, [](double a, double b) { return a / b; }},
+    {"+", "", Form::Sign, 3},
+    {"-", "\u2212", Form::Sign, 3, false, [](double a, double) { return -a; }},
+    {"^", "^", Form::Infix, 4, true, [](double a, double b) { return std::pow(a, b); }},
+    {"x", "x", Form::Value, 0, false, [](double x, double) { return x; }},
+    {"y", "y", Form::Value, 0, false, [](double, double y) { return y; }},
+    {"pi", "pi", Form::Value, 0, false, [](double, double) { return std::numbers::pi; }},
+    {"e", "e", Form::Value, 0, false, [](double, double) { return std::numbers::e; }},
+    {"sin", "sin", Form::Function, 0, false, [](double a, double) { return std::sin(a); }},
+    {"cos", "cos", Form::Function, 0, false, [](double a, double) { return std::cos(a); }},
+    {"tan", "tan", Form::Function, 0, false, [](double a, double) { return std::tan(a); }},
+    {"asin", "asin", Form::Function, 0, false, [](double a, double) { return std::asin(a); }},
+    {"acos", "acos", Form::Function, 0, false, [](double a, double) { return std::acos(a); }},
+    {"atan", "atan", Form::Function, 0, false, [](double a, double) { return std::atan(a); }},
+    {"sinh", "sinh", Form::Function, 0, false, [](double a, double) { return std::sinh(a); }},
+    {"cosh", "cosh", Form::Function, 0, false, [](double a, double) { return std::cosh(a); }},
+    {"tanh", "tanh", Form::Function, 0, false, [](double a, double) { return std::tanh(a); }},
+    {"exp", "exp", Form::Function, 0, false, [](double a, double) { return std::exp(a); }},
+    {"ln", "ln", Form::Function, 0, false, [](double a, double) { return std::log(a); }},
+    {"log", "ln", Form::Function}, // written out, log could be taken for the base-10 logarithm
+    {"sqrt", "sqrt", Form::Function, 0, false, [](double a, double) { return std::sqrt(a); }},
+    {"abs", "abs", Form::Function, 0, false, [](double a, double) { return std::fabs(a); }},
+};
+constexpr const Operation& kNumber = kOperations[0];
+
+// Every value on the evaluator's stack stems from its own number or name in
+// the text; the reader asserts that no program needs more.
+constexpr std::size_t kStackSize = kMaxOwnEquationLength;
+
+const Operation* find(std::string_view text, Form form)
 {
-    return std::find_if(std::begin(kNames), std::end(kNames), [&](const Name& n) { return n.op == op; })->text;
+    const auto* found = std::find_if(std::begin(kOperations), std::end(kOperations),
+                                     [&](const Operation& o) { return o.form == form && o.text == text; });
+    return found == std::end(kOperations) ? nullptr : found;
 }
 
-bool isFunction(Op op) { return op >= Op::Sin; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// One UTF-16 unit as the ASCII character it stands for. Every rule of the
-// reader works on ASCII, and folding unit by unit keeps the positions those
-// of the typed text. Blanks become ' ', what the reader cannot use '\x7f'.
-char fold(char16_t u)
-{
-    if (u == u'\t' || u == u'\u3000')
-        return ' ';
-    if (u >= 0x20 && u < 0x7f)
-        return static_cast<char>(u);
-    if (u >= 0xFF01 && u <= 0xFF5E) // full-width forms
-        return static_cast<char>(u - 0xFF01 + 0x21);
-    switch (u) {
-    case u'\u00B7': case u'\u22C5': case u'\u00D7': return '*';
-    case u'\u2212': return '-';
-    case u'\u00F7': return '/';
-    default: return '\x7f';
-    }
-}
-
-// The first seven in the order of kSymbols.
-enum class Kind { Plus, Minus, Times, Divide, Caret, Open, Close, Number, Name, End };
-constexpr std::string_view kSymbols = "+-*/^()";
+// A symbol is a sign or an infix; '(' and ')' only group.
+enum class Kind { Symbol, Open, Close, Number, Name, End };
 
 struct Token {
     Kind kind;
     std::size_t position;
     std::size_t length;
-    double number = 0;  // for a Number
-    Op op = Op::Number; // for a Name
+    double number = 0;                    // of a Number
+    const Operation* operation = nullptr; // what a Number or a Name reads as, a Symbol as an infix
+    const Operation* sign = nullptr;      // what a Symbol reads as before an operand
 };
 
 [[noreturn]] void fail(ReadProblem problem, std::size_t position, std::size_t length)
@@ -74,72 +101,56 @@ struct Token {
 [[noreturn]] void fail(ReadProblem problem, const Token& at) { fail(problem, at.position, at.length); }
 
 // One operand or result while a program is written out as readAs() shows it.
-// Its shape decides whether it needs parentheses as an operand; a function
-// call brings its own, so it counts as a leaf.
+// The form of its outermost operation decides whether it needs parentheses
+// as an operand.
 struct Written {
-    enum Shape { Leaf, Unary, Binary };
-    std::string text;  // UTF-8
-    std::size_t units; // its length in UTF-16 units
-    int depth;         // of its parentheses
-    Shape shape;
-
-    void enclose()
-    {
-        text = "(" + text + ")";
-        units += 2;
-        ++depth;
-    }
+    std::string text;      // UTF-8
+    std::size_t units = 0; // its length in UTF-16 units
+    int depth = 0;         // of its parentheses
+    Form form = Form::Value;
 };
 
-// Writes one instruction, its operands taken from the stack.
-void write(std::vector<Written>& stack, const Instruction& in)
+std::size_t utf16Units(std::string_view utf8) // all of it within the Basic Multilingual Plane
 {
-    if (in.op == Op::Number) {
-        std::array<char, 32> digits; // the shortest that read back to the same double
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), in.number).ptr;
-        const std::string text(digits.data(), end);
-        stack.push_back({text, text.size(), 0, Written::Leaf});
-    } else if (in.op <= Op::E) { // a name
-        stack.push_back({std::string(nameOf(in.op)), nameOf(in.op).size(), 0, Written::Leaf});
-    } else if (in.op == Op::Negate) {
-        Written& w = stack.back();
-        if (w.shape == Written::Binary)
-            w.enclose();
-        w.text.insert(0, "\u2212");
-        w.units += 1;
-        w.shape = Written::Unary;
-    } else if (isFunction(in.op)) {
-        Written& w = stack.back();
-        w.enclose();
-        w.text.insert(0, nameOf(in.op));
-        w.units += nameOf(in.op).size();
-        w.shape = Written::Leaf;
-    } else {
-        Written right = std::move(stack.back());
-        stack.pop_back();
-        Written& left = stack.back();
-        // Every operation that is an operand of a binary one is in
-        // parentheses, a negation too: (−2) · x, 2^(−1).
-        if (left.shape != Written::Leaf)
-            left.enclose();
-        if (right.shape != Written::Leaf)
-            right.enclose();
-        const std::string_view sign = in.op == Op::Add        ? " + "
-                                      : in.op == Op::Subtract ? " \u2212 "
-                                      : in.op == Op::Multiply ? " \u00B7 "
-                                      : in.op == Op::Divide   ? " / "
-                                                              : "^";
-        left.text += sign;
-        left.text += right.text;
-        left.units += (in.op == Op::Power ? 1 : 3) + right.units;
-        left.depth = std::max(left.depth, right.depth);
-        left.shape = Written::Binary;
-    }
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-// Recursive descent, one token ahead; errors are thrown and caught in read().
-// Only parentheses recurse, and their depth is checked before they do;
-// chains of signs and of '^' are read in loops.
+std::string shortestDigits(double number) // that read back to the same double
+{
+    std::array<char, 32> digits;
+    return {digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr};
+}
+
+// Writes one instruction, its operands taken from the stack. A function's
+// argument is in parentheses, and so is every operation that is an operand
+// of an infix, a negation too: (−2) · x, 2^(−1).
+void write(std::vector<Written>& stack, const Instruction& in)
+{
+    const Operation& op = *in.operation;
+    if (op.form == Form::Number || op.form == Form::Value) {
+        const std::string text = op.form == Form::Number ? shortestDigits(in.number) : std::string(op.written);
+        stack.push_back({text, text.size(), 0, op.form});
+        return;
+    }
+    const auto operand = [&] {
+        Written w = std::move(stack.back());
+        stack.pop_back();
+        if (op.form == Form::Function || w.form == Form::Infix || (op.form == Form::Infix && w.form == Form::Sign))
+            w = {"(" + w.text + ")", w.units + 2, w.depth + 1, w.form};
+        return w;
+    };
+    const Written right = operand();
+    Written left = op.form == Form::Infix ? operand() : Written{}; // a sign or a function has none
+    left.text.append(op.written).append(right.text);
+    left.units += utf16Units(op.written) + right.units;
+    left.depth = std::max(left.depth, right.depth);
+    left.form = op.form;
+    stack.push_back(std::move(left));
+}
+
+// Operator precedence over kOperations, one token ahead; errors are thrown
+// and caught in read(). Only parentheses recurse, and their depth is checked
+// before they do; within them the operations wait on a stack of their own.
 class Reader {
 public:
     explicit Reader(std::u16string_view text) : text_(text) {}
@@ -157,19 +168,20 @@ public:
     std::vector<Instruction> program;
 
 private:
-    char at(std::size_t i) const { return i < text_.size() ? fold(text_[i]) : '\0'; }
+    char at(std::size_t i) const { return i < text_.size() ? foldToAscii(text_[i]) : '\0'; }
 
     // The written-out form is longer than the typed text and, as x+x+x…
     // nests to the left, can be deeper. A text whose form could not be read
     // back is refused where that form passes a limit.
-    void emit(Op op, const Token& from, double number = 0)
+    void emit(const Operation& op, const Token& from, double number = 0)
     {
-        program.push_back({op, number});
+        program.push_back({&op, number});
         write(written_, program.back());
         if (written_.back().units > kMaxOwnEquationLength)
             fail(ReadProblem::TooLong, from);
         if (written_.back().depth > kMaxParenthesisDepth)
             fail(ReadProblem::TooDeep, from);
+        assert(written_.size() <= kStackSize);
     }
 
     void advance()
@@ -184,12 +196,15 @@ private:
             token_ = number();
         } else if (isLetter(c)) {
             token_ = name();
-        } else if (const auto symbol = kSymbols.find(c); symbol != std::string_view::npos) {
-            token_ = {static_cast<Kind>(symbol), start, 1};
+        } else if (c == '(' || c == ')') {
+            token_ = {c == '(' ? Kind::Open : Kind::Close, start, 1};
+            ++pos_;
+        } else if (const Operation *infix = find({&c, 1}, Form::Infix), *sign = find({&c, 1}, Form::Sign); infix || sign) {
+            token_ = {Kind::Symbol, start, 1, 0, infix, sign};
             ++pos_;
         } else { // a character outside the Basic Multilingual Plane is marked whole
-            const bool pair = start + 1 < text_.size() && text_[start] >= 0xD800 && text_[start] <= 0xDBFF &&
-                              text_[start + 1] >= 0xDC00 && text_[start + 1] <= 0xDFFF;
+            const bool pair = start + 1 < text_.size() && (text_[start] & 0xFC00) == 0xD800 &&
+                              (text_[start + 1] & 0xFC00) == 0xDC00;
             fail(ReadProblem::UnknownCharacter, start, pair ? 2 : 1);
         }
     }
@@ -214,7 +229,7 @@ private:
         // double, rather than silently read as 0.
         if (problem != std::errc())
             fail(ReadProblem::NumberOutOfRange, start, pos_ - start);
-        return {Kind::Number, start, pos_ - start, value};
+        return {Kind::Number, start, pos_ - start, value, &kNumber};
     }
 
     // The longest known name at the start of the run of letters here.
@@ -223,110 +238,77 @@ private:
         std::string letters;
         for (std::size_t i = pos_; isLetter(at(i)); ++i)
             letters += at(i);
-        const Name* longest = nullptr;
-        for (const Name& n : kNames)
-            if (letters.starts_with(n.text) && (!longest || n.text.size() > longest->text.size()))
-                longest = &n;
+        const Operation* longest = nullptr;
+        for (const Operation& o : kOperations)
+            if ((o.form == Form::Value || o.form == Form::Function) && letters.starts_with(o.text) &&
+                (!longest || o.text.size() > longest->text.size()))
+                longest = &o;
         if (!longest)
             fail(ReadProblem::UnknownName, pos_, letters.size());
         pos_ += longest->text.size();
-        return {Kind::Name, pos_ - longest->text.size(), longest->text.size(), 0, longest->op};
+        return {Kind::Name, pos_ - longest->text.size(), longest->text.size(), 0, find(longest->written, longest->form)};
     }
 
+    // The infix that follows an operand: a product without '*' before a name
+    // or '('; none at a ')' or the end.
+    const Operation* infix() const
+    {
+        if (token_.kind == Kind::Close || token_.kind == Kind::End)
+            return nullptr;
+        return token_.kind == Kind::Symbol ? token_.operation : find("*", Form::Infix);
+    }
+
+    struct Waiting {
+        const Operation* operation;
+        Token token;
+    };
+
+    // Up to the ')' that closes it or the end. An operation waits for its
+    // right operand until one that binds less tightly follows.
     void expression()
     {
-        term();
-        while (token_.kind == Kind::Plus || token_.kind == Kind::Minus) {
-            const Token sign = token_;
-            advance();
-            term();
-            emit(sign.kind == Kind::Plus ? Op::Add : Op::Subtract, sign);
-        }
-    }
-
-    void term()
-    {
-        signedPower();
+        std::vector<Waiting> waiting;
         for (;;) {
-            const Token next = token_;
-            if (next.kind == Kind::Times || next.kind == Kind::Divide) {
-                advance();
-                signedPower();
-                emit(next.kind == Kind::Times ? Op::Multiply : Op::Divide, next);
-            } else if (next.kind == Kind::Name || next.kind == Kind::Open) {
-                power(); // a product without '*'
-                emit(Op::Multiply, next);
-            } else if (next.kind == Kind::Number) {
-                fail(ReadProblem::UnexpectedNumber, next);
-            } else {
+            for (; token_.sign; advance())
+                if (token_.sign->apply)
+                    waiting.push_back({token_.sign, token_});
+            operand();
+            const Operation* next = infix();
+            for (; !waiting.empty() && bindsFirst(*waiting.back().operation, next); waiting.pop_back())
+                emit(*waiting.back().operation, waiting.back().token);
+            if (!next)
                 return;
-            }
+            if (token_.kind == Kind::Number) // as in x2: a product without '*' needs a name or '(' on its right
+                fail(ReadProblem::UnexpectedNumber, token_);
+            waiting.push_back({next, token_});
+            if (token_.kind == Kind::Symbol)
+                advance();
         }
     }
 
-    // The minus signs of a run of unary signs; a plus does nothing.
-    std::vector<Token> signs()
+    // Whether a waiting operation takes the operand before `next` (all do at the end).
+    static bool bindsFirst(const Operation& waiting, const Operation* next)
     {
-        std::vector<Token> minuses;
-        for (; token_.kind == Kind::Plus || token_.kind == Kind::Minus; advance())
-            if (token_.kind == Kind::Minus)
-                minuses.push_back(token_);
-        return minuses;
+        return !next || waiting.rank > next->rank || (waiting.rank == next->rank && !next->groupsRight);
     }
 
-    void negate(const std::vector<Token>& minuses)
-    {
-        for (auto m = minuses.rbegin(); m != minuses.rend(); ++m)
-            emit(Op::Negate, *m);
-    }
-
-    // -x^2 is -(x^2): the signs apply to the whole power.
-    void signedPower()
-    {
-        const std::vector<Token> minuses = signs();
-        power();
-        negate(minuses);
-    }
-
-    // a^-b^c is a^(-(b^c)). The operands are emitted as they come; the
-    // operations wait for the last one and are then emitted innermost first.
-    void power()
-    {
-        primary();
-        struct Pending { Token caret; std::vector<Token> minuses; };
-        std::vector<Pending> pending;
-        while (token_.kind == Kind::Caret) {
-            const Token caret = token_;
-            advance();
-            pending.push_back({caret, signs()});
-            primary();
-        }
-        for (auto p = pending.rbegin(); p != pending.rend(); ++p) {
-            negate(p->minuses);
-            emit(Op::Power, p->caret);
-        }
-    }
-
-    void primary()
+    void operand()
     {
         const Token t = token_;
-        if (t.kind == Kind::Number) {
-            emit(Op::Number, t, t.number);
-            advance();
-        } else if (t.kind == Kind::Name && !isFunction(t.op)) {
-            emit(t.op, t);
+        if (t.kind == Kind::Number || (t.kind == Kind::Name && t.operation->form == Form::Value)) {
+            emit(*t.operation, t, t.number);
             advance();
         } else if (t.kind == Kind::Name) {
             advance();
             if (token_.kind != Kind::Open)
                 fail(ReadProblem::FunctionNeedsParenthesis, token_);
             parenthesised();
-            emit(t.op, t);
+            emit(*t.operation, t);
         } else if (t.kind == Kind::Open) {
             parenthesised();
         } else if (t.kind == Kind::Close && depth_ == 0) {
             fail(ReadProblem::UnexpectedClosingParenthesis, t);
-        } else { // an operator, a ')' or the end of the text
+        } else { // an infix, a ')' or the end of the text
             fail(ReadProblem::MissingOperand, t);
         }
     }
@@ -350,6 +332,32 @@ private:
     int depth_ = 0;
     std::vector<Written> written_;
 };
+
+// One instruction of entry I, its lambda inlined.
+template <std::size_t I>
+double* evaluate(double* next, double number, double x, double y)
+{
+    constexpr Operation op = kOperations[I];
+    if constexpr (op.form == Form::Number)
+        *next++ = number;
+    else if constexpr (op.form == Form::Value)
+        *next++ = op.apply(x, y);
+    else if constexpr (op.form == Form::Infix) {
+        --next;
+        next[-1] = op.apply(next[-1], next[0]);
+    } else if constexpr (op.apply != nullptr)
+        next[-1] = op.apply(next[-1], 0);
+    return next;
+}
+
+// A chain of comparisons with the entries' indices, which the compiler
+// turns into one jump, as a switch over them would be.
+template <std::size_t... I>
+double* evaluate(std::size_t index, double* next, double number, double x, double y, std::index_sequence<I...>)
+{
+    static_cast<void>(((index == I && (next = evaluate<I>(next, number, x, y), true)) || ...));
+    return next;
+}
 
 } // namespace
 
@@ -376,39 +384,21 @@ std::string OwnEquation::readAs() const
 
 double OwnEquation::operator()(double x, double y) const noexcept
 {
-    // Every value on the stack stems from its own number or name in the
-    // text, which is at most kMaxOwnEquationLength units long.
-    std::array<double, kMaxOwnEquationLength> stack;
+    std::array<double, kStackSize> stack;
     double* next = stack.data(); // where the next value goes; next[-1] is the last
-    for (const Instruction& in : program_) {
-        switch (in.op) {
-        case Op::Number: *next++ = in.number; break;
-        case Op::X: *next++ = x; break;
-        case Op::Y: *next++ = y; break;
-        case Op::Pi: *next++ = std::numbers::pi; break;
-        case Op::E: *next++ = std::numbers::e; break;
-        case Op::Add: --next; next[-1] = next[-1] + next[0]; break;
-        case Op::Subtract: --next; next[-1] = next[-1] - next[0]; break;
-        case Op::Multiply: --next; next[-1] = next[-1] * next[0]; break;
-        case Op::Divide: --next; next[-1] = next[-1] / next[0]; break;
-        case Op::Power: --next; next[-1] = std::pow(next[-1], next[0]); break;
-        case Op::Negate: next[-1] = -next[-1]; break;
-        case Op::Sin: next[-1] = std::sin(next[-1]); break;
-        case Op::Cos: next[-1] = std::cos(next[-1]); break;
-        case Op::Tan: next[-1] = std::tan(next[-1]); break;
-        case Op::Asin: next[-1] = std::asin(next[-1]); break;
-        case Op::Acos: next[-1] = std::acos(next[-1]); break;
-        case Op::Atan: next[-1] = std::atan(next[-1]); break;
-        case Op::Sinh: next[-1] = std::sinh(next[-1]); break;
-        case Op::Cosh: next[-1] = std::cosh(next[-1]); break;
-        case Op::Tanh: next[-1] = std::tanh(next[-1]); break;
-        case Op::Exp: next[-1] = std::exp(next[-1]); break;
-        case Op::Log: next[-1] = std::log(next[-1]); break;
-        case Op::Sqrt: next[-1] = std::sqrt(next[-1]); break;
-        case Op::Abs: next[-1] = std::fabs(next[-1]); break;
-        }
-    }
+    for (const Instruction& in : program_)
+        next = evaluate(static_cast<std::size_t>(in.operation - kOperations), next, in.number, x, y,
+                        std::make_index_sequence<std::size(kOperations)>());
     return stack[0];
+}
+
+KnownNames knownNames()
+{
+    KnownNames known;
+    for (const Operation& o : kOperations)
+        if (o.form == Form::Value || o.form == Form::Function)
+            (o.form == Form::Value ? known.values : known.functions).push_back(o.text);
+    return known;
 }
 
 } // namespace rk

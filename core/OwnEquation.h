@@ -14,7 +14,6 @@
 // readAs() writes read as their ASCII counterparts.
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -65,15 +64,12 @@ public:
     bool operator==(const OwnEquation&) const = default; // same program
 
     // The program: postfix, each instruction takes its operands off a stack
-    // of values and puts its result back. Leaves first, functions last.
-    enum class Op : std::uint8_t {
-        Number, X, Y, Pi, E,
-        Add, Subtract, Multiply, Divide, Power, Negate,
-        Sin, Cos, Tan, Asin, Acos, Atan, Sinh, Cosh, Tanh, Exp, Log, Sqrt, Abs,
-    };
+    // of values and puts its result back. An operation is an entry of the
+    // reader's table, which is all the language knows.
+    struct Operation;
     struct Instruction {
-        Op op;
-        double number; // the value of a Number, 0 for the others
+        const Operation* operation;
+        double number; // the value of a number, 0 for the others
         bool operator==(const Instruction&) const = default;
     };
 
@@ -82,6 +78,12 @@ private:
 
     std::vector<Instruction> program_;
 };
+
+// The names the reader knows, for messages, in the order of its table.
+struct KnownNames {
+    std::vector<std::string_view> values, functions;
+};
+KnownNames knownNames();
 
 // An own equation as the equation list shows it: the text as typed, without
 // leading and trailing blanks, in UTF-8, and what it reads as.

@@ -81,6 +81,7 @@ TEST(OwnEquation, ReadableTexts)
         {u"ｓｉｎ（ｘ）", "sin(x)", 0.5, 0, std::sin(0.5)},
         {u"１．５ｅ－３\u3000＊\tｙ", "0.0015 · y", 0, 2, 0.003},
         {u"x·y⋅x×y − y÷2", "(((x · y) · x) · y) − (y / 2)", 1, 2, 3},
+        {u"x\r\n-\u00A0y\u2009\u202F", "x − y", 5, 3, 2}, // a pasted line end, no-break and thin spaces
         // Just inside the limits, as typed and as written out.
         {repeat(u"-", 900) + u"y", repeat("−", 900) + "y", 0, 1, 1},
         {repeat(u"(", 100) + u"x" + repeat(u")", 100), "x", 7, 0, 7},
@@ -152,6 +153,22 @@ TEST(OwnEquation, RefusedTexts)
         EXPECT_EQ(error.problem, cases[k].problem) << "case " << k;
         EXPECT_EQ(error.position, cases[k].position) << "case " << k;
         EXPECT_EQ(error.length, cases[k].length) << "case " << k;
+    }
+}
+
+// The names the editor's message lists: each reads, a function only with
+// its argument in parentheses.
+TEST(OwnEquation, KnownNamesRead)
+{
+    const KnownNames known = knownNames();
+    EXPECT_EQ(known.values.size() + known.functions.size(), 18u) << "x, y, pi, e and 14 functions";
+    for (const std::string_view name : known.values)
+        EXPECT_TRUE(std::holds_alternative<OwnEquation>(OwnEquation::read(utf16(std::string(name))))) << name;
+    for (const std::string_view name : known.functions) {
+        EXPECT_TRUE(std::holds_alternative<OwnEquation>(OwnEquation::read(utf16(std::string(name) + "(x)")))) << name;
+        const auto alone = OwnEquation::read(utf16(std::string(name)));
+        ASSERT_TRUE(std::holds_alternative<ReadError>(alone)) << name;
+        EXPECT_EQ(std::get<ReadError>(alone).problem, ReadProblem::FunctionNeedsParenthesis) << name;
     }
 }
 

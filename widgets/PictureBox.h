@@ -64,9 +64,9 @@ private:
     // Continuous logical-pixel position of a user coordinate.
     double columnOf(double x) const;
     double rowOf(double y) const;
-    // A line in user units as the painter is to draw it; none when an end
-    // has no finite position.
-    std::optional<QLineF> pixelLine(double x1, double y1, double x2, double y2) const;
+    // A line in user units as the painter is to draw it, each end `within`
+    // the pixel it floors to; none when an end has no finite position.
+    std::optional<QLineF> pixelLine(const Segment& s, double within) const;
     void changed();
 
     QSize interior_;

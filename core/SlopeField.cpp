@@ -16,9 +16,7 @@ std::vector<Segment> slopeField(const std::function<double(double x, double y)>&
                 continue;
             const double angle = std::atan(m);
             const double dx = half * std::cos(angle), dy = half * std::sin(angle);
-            Segment stroke{x - dx, y - dy, x + dx, y + dy};
-            if (clipSegment(stroke, kFrameLeft, kFrameRight, kFrameBottom, kFrameTop))
-                strokes.push_back(stroke);
+            strokes.push_back({x - dx, y - dy, x + dx, y + dy});
         }
     }
     return strokes;

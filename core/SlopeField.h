@@ -15,8 +15,8 @@ namespace rk {
 // How long a stroke is on the screen.
 inline constexpr double kSlopeStrokePixels = 12;
 
-
-// The strokes, clipped to the window; `unitsPerPixel` sets their length.
+// The strokes, whole even at the window's edges, where the picture cuts
+// them; `unitsPerPixel` sets their length.
 // Where the slope is not finite, or has no value, there is no stroke.
 std::vector<Segment> slopeField(const std::function<double(double x, double y)>& slope, double unitsPerPixel);
 

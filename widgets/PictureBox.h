@@ -2,10 +2,10 @@
 // A framed drawing surface with a user coordinate system.
 //
 // What is drawn lands in a persistent image that every repaint shows, so a
-// drawing made before the window is first shown is seen at once. Points and
-// lines are set pixel by pixel without smoothing: a point is one pixel, a
-// line is a crisp one-pixel stroke with both end points set. On a high-DPI
-// screen the image has device resolution and a "pixel" is one logical pixel.
+// drawing made before the window is first shown is seen at once. Nothing is
+// smoothed: a point is one pixel, a line is a crisp one-pixel stroke with
+// both end points set. On a high-DPI screen the image has device resolution
+// and a "pixel" is one logical pixel.
 
 #include "core/Segment.h"
 #include "core/PointSink.h"
@@ -13,6 +13,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QLineF>
 #include <QPoint>
 
 #include <optional>
@@ -63,15 +64,15 @@ private:
     // Continuous logical-pixel position of a user coordinate.
     double columnOf(double x) const;
     double rowOf(double y) const;
-    // Crisp one-pixel lines and points, in logical pixels, onto a layer.
-    void setPixel(QImage& layer, long column, long row, QRgb colour);
-    void drawSegment(QImage& layer, Segment pixels, QRgb colour);
+    // A line in user units as the painter is to draw it, each end `within`
+    // the pixel it floors to; none when an end has no finite position.
+    std::optional<QLineF> pixelLine(const Segment& s, double within) const;
     void changed();
 
     QSize interior_;
     int pixelSize_ = 1; // device pixels per logical pixel
     QImage image_;
-    QImage underlay_; // null when there is none
+    QImage underlay_; // transparent but for its lines; null when there is none
     QImage composed_; // image_ over underlay_, made when first painted after a change
     bool composedStale_ = true;
     QColor backColor_ = Qt::white;

@@ -1,5 +1,8 @@
 #include "widgets/PictureBox.h"
 
+#include "core/FrameWindow.h"
+#include "widgets/Colours.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,9 +15,9 @@ class PictureBoxTest : public ::testing::Test {
 protected:
     PictureBoxTest() : box(QSize(505, 505))
     {
-        box.setBackColor(QColor(128, 255, 255));
-        box.setForeColor(QColor(64, 64, 64));
-        box.Scale(-2, 10, 18, -10);
+        box.setBackColor(QColor(back));
+        box.setForeColor(QColor(grey));
+        box.Scale(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom);
     }
 
     QRgb at(int column, int row) const { return box.image().pixel(column, row); }
@@ -27,10 +30,8 @@ protected:
         return n;
     }
 
+    static constexpr QRgb back = kLightCyan, red = kSolutionColour, blue = kSlopeColour, grey = kDarkGrey;
     PictureBox box;
-    const QRgb back = qRgb(128, 255, 255);
-    const QRgb red = qRgb(255, 0, 0);
-    const QRgb grey = qRgb(64, 64, 64);
 };
 
 TEST_F(PictureBoxTest, InteriorIsTheBoxLessItsBorder)
@@ -49,7 +50,7 @@ class PictureBoxMapping : public PictureBoxTest, public ::testing::WithParamInte
 TEST_P(PictureBoxMapping, UserUnitsToInteriorPixels)
 {
     const QPoint pixel = GetParam().pixel;
-    box.PSet(static_cast<float>(GetParam().x), static_cast<float>(GetParam().y), qRgb(255, 0, 0));
+    box.PSet(static_cast<float>(GetParam().x), static_cast<float>(GetParam().y), red);
     const bool inside = box.image().rect().contains(pixel);
     EXPECT_EQ(countOf(red), inside ? 1 : 0);
     if (inside) {
@@ -59,32 +60,32 @@ TEST_P(PictureBoxMapping, UserUnitsToInteriorPixels)
 
 // 501 pixels over 20 units: 25.05 pixels a unit.
 INSTANTIATE_TEST_SUITE_P(Frame, PictureBoxMapping, ::testing::Values(
-    Mapping{-2, 10, QPoint(0, 0)},
+    Mapping{kFrameLeft, kFrameTop, QPoint(0, 0)},
     Mapping{0, 0, QPoint(50, 250)},
     Mapping{1, 1, QPoint(75, 225)},
     Mapping{17.99, -9.99, QPoint(500, 500)},
-    Mapping{18, -10, QPoint(501, 501)},
+    Mapping{kFrameRight, kFrameBottom, QPoint(501, 501)},
     Mapping{-3, 11, QPoint(-26, -26)}
 ));
 
 TEST_F(PictureBoxTest, PointSetsOnePixel)
 {
-    box.PSet(1, 1, qRgb(255, 0, 0));
+    box.PSet(1, 1, red);
     EXPECT_EQ(at(75, 225), red);
     EXPECT_EQ(countOf(red), 1);
 }
 
 TEST_F(PictureBoxTest, PointsOutsideAreClipped)
 {
-    box.PSet(-2.5f, 0, qRgb(255, 0, 0));
-    box.PSet(0, 3e38f, qRgb(255, 0, 0));
-    box.PSet(18, 0, qRgb(255, 0, 0));
+    box.PSet(-2.5f, 0, red);
+    box.PSet(0, 3e38f, red);
+    box.PSet(18, 0, red);
     EXPECT_EQ(countOf(red), 0);
 }
 
 TEST_F(PictureBoxTest, HorizontalLineIncludesBothEnds)
 {
-    box.Line(0, 0, 1, 0, qRgb(255, 0, 0));
+    box.Line(0, 0, 1, 0, red);
     for (int c = 50; c <= 75; ++c)
         EXPECT_EQ(at(c, 250), red) << c;
     EXPECT_EQ(countOf(red), 26);
@@ -100,7 +101,7 @@ TEST_F(PictureBoxTest, LineWithoutColourUsesForeColour)
 
 TEST_F(PictureBoxTest, DiagonalLineIsOnePixelWide)
 {
-    box.Line(0, 0, 2, 2, qRgb(255, 0, 0));
+    box.Line(0, 0, 2, 2, red);
     // 50 columns and 50 rows: a one-pixel diagonal sets one pixel per column.
     EXPECT_EQ(countOf(red), 51);
     EXPECT_EQ(at(50, 250), red);
@@ -109,19 +110,19 @@ TEST_F(PictureBoxTest, DiagonalLineIsOnePixelWide)
 
 TEST_F(PictureBoxTest, FarOffLineIsClippedNotOverflowed)
 {
-    box.Line(-3e38f, 0, 3e38f, 0, qRgb(255, 0, 0));
+    box.Line(-3e38f, 0, 3e38f, 0, red);
     EXPECT_EQ(countOf(red), 501);
-    box.Line(1e30f, 1e30f, 2e30f, 2e30f, qRgb(0, 0, 255));
-    EXPECT_EQ(countOf(qRgb(0, 0, 255)), 0);
+    box.Line(1e30f, 1e30f, 2e30f, 2e30f, blue);
+    EXPECT_EQ(countOf(blue), 0);
 }
 
 TEST_F(PictureBoxTest, ClsErasesAndKeepsTheScale)
 {
-    box.PSet(1, 1, qRgb(255, 0, 0));
+    box.PSet(1, 1, red);
     box.Print("title");
     box.Cls();
     EXPECT_EQ(countOf(back), 501 * 501);
-    box.PSet(1, 1, qRgb(255, 0, 0));
+    box.PSet(1, 1, red);
     EXPECT_EQ(at(75, 225), red);
 }
 
@@ -151,18 +152,49 @@ TEST_F(PictureBoxTest, PrintWritesAtTheTopLeftThenMovesDown)
     EXPECT_TRUE(inkBelow) << "a second Print goes to the next line";
 }
 
+// The underlay lies beneath everything drawn, text edges included: it shows
+// only where the drawing has the back colour, cut at the interior's edge.
+TEST_F(PictureBoxTest, UnderlayShowsWhereTheDrawingHasOnlyTheBackColour)
+{
+    box.setFont(QFont("IPAPGothic", 18));
+    box.Print("MMMM");
+    box.Line(0, kFrameTop, 0, kFrameBottom);
+    box.PSet(1, 1, red);
+    const QImage drawn = box.image().copy();
+    // Across the text, the axis and the point, and out past the edges.
+    const std::vector<Segment> field{{-3, 9.8, 19, 9.7}, {-3, 1, 19, 1}, {1, 11, 1, -11}, {-3, -11, 19, 11}};
+    PictureBox alone(QSize(505, 505));
+    alone.setBackColor(QColor(back));
+    alone.Scale(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom);
+    alone.setUnderlay(field, kSlopeFieldColour);
+    const QImage fieldOnly = alone.shownImage();
+    ASSERT_EQ(fieldOnly.pixel(0, 225), kSlopeFieldColour) << "cut at the edge, not before";
+    ASSERT_EQ(fieldOnly.pixel(500, 225), kSlopeFieldColour);
+
+    box.setUnderlay(field, kSlopeFieldColour);
+    QImage expected = drawn.convertToFormat(QImage::Format_RGB32);
+    for (int r = 0; r < 501; ++r)
+        for (int c = 0; c < 501; ++c)
+            if (drawn.pixel(c, r) == back)
+                expected.setPixel(c, r, fieldOnly.pixel(c, r));
+    EXPECT_EQ(box.shownImage(), expected);
+    EXPECT_EQ(box.image(), drawn) << "the drawing alone";
+    box.setUnderlay({}, kSlopeFieldColour);
+    EXPECT_EQ(box.shownImage(), drawn.convertToFormat(QImage::Format_RGB32));
+}
+
 TEST_F(PictureBoxTest, DesignUnitsBeforeAnyScale)
 {
     PictureBox fresh(QSize(505, 505));
     fresh.setBackColor(QColor(Qt::white));
     // Twips: 15 to the pixel.
-    fresh.PSet(150, 300, qRgb(255, 0, 0));
+    fresh.PSet(150, 300, red);
     EXPECT_EQ(fresh.image().pixel(10, 20), red);
 }
 
 TEST_F(PictureBoxTest, KeepsDrawingAcrossRepaints)
 {
-    box.PSet(1, 1, qRgb(255, 0, 0));
+    box.PSet(1, 1, red);
     box.show();
     QApplication::processEvents();
     const QImage shown = box.grab().toImage();

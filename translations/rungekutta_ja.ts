@@ -177,10 +177,6 @@
         <translation>%1 文字目の「%2」は方程式に使えません。</translation>
     </message>
     <message>
-        <source>&quot;%2&quot; at character %1 is not a known name. Known: x, y, pi, e and the functions sin, cos, tan, asin, acos, atan, sinh, cosh, tanh, exp, log, ln, sqrt, abs.</source>
-        <translation>%1 文字目の「%2」は知らない名前です。使えるのは x、y、pi、e と関数 sin、cos、tan、asin、acos、atan、sinh、cosh、tanh、exp、log、ln、sqrt、abs です。</translation>
-    </message>
-    <message>
         <source>The number at character %1 is malformed: a decimal point needs a digit after it.</source>
         <translation>%1 文字目の数の書き方が正しくありません。小数点の後には数字が必要です。</translation>
     </message>
@@ -207,6 +203,14 @@
     <message>
         <source>A number cannot follow at character %1; put * before it.</source>
         <translation>%1 文字目に数を続けることはできません。前に * を入れてください。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>&quot;%2&quot; at character %1 is not a known name. Known: %3 and the functions %4.</source>
+        <translation>%1 文字目の「%2」は知らない名前です。使えるのは %3 と関数 %4 です。</translation>
     </message>
 </context>
 <context>

@@ -75,7 +75,8 @@ QString Form1::messageFor(const RunReport& report) const
     if (report.stop == Stop::NoSlope)
         return tr("The slope has no value at x = %1, so the run stopped there.").arg(shortest(report.stoppedAt));
     if (report.outcome == RunOutcome::Stopped)
-        return tr("The solution grew beyond the range of numbers at x = %1, so the run stopped there.")
+        return tr("The solution grew beyond the range of numbers at x = %1, so the run stopped there: it may blow "
+                  "up near this x.")
             .arg(shortest(report.stoppedAt));
     if (report.refusal == Refusal::StartNotFinite)
         return tr("The initial ordinate y1 is beyond the range of numbers, so the run was not started.");

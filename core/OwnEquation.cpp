@@ -392,6 +392,19 @@ double OwnEquation::operator()(double x, double y) const noexcept
     return stack[0];
 }
 
+bool OwnEquation::overflowsAt(double x, double y) const noexcept
+{
+    std::array<double, kStackSize> stack;
+    double* next = stack.data();
+    for (const Instruction& in : program_) {
+        next = evaluate(static_cast<std::size_t>(in.operation - kOperations), next, in.number, x, y,
+                        std::make_index_sequence<std::size(kOperations)>());
+        if (std::isinf(next[-1]))
+            return true;
+    }
+    return false;
+}
+
 KnownNames knownNames()
 {
     KnownNames known;

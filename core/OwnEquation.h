@@ -55,6 +55,10 @@ public:
     // The slope at (x, y): one IEEE double operation at a time, in the order
     // the text reads, nothing regrouped or folded.
     double operator()(double x, double y) const noexcept;
+    // True when a value on the way to the slope at (x, y) is infinite: a
+    // slope that is not a number then grew too large, rather than having no
+    // value as sqrt(-1) has none.
+    bool overflowsAt(double x, double y) const noexcept;
 
     // The equation in UTF-8 with every product explicit and every nested
     // operation in parentheses, e.g. "(x · cos(4 · x)) − y". Reading it back

@@ -36,18 +36,14 @@ RunReport stopped(Stop why, double x, std::int64_t linesListed)
     return report;
 }
 
-bool slopesHaveValues(const Stages& s)
-{
-    return std::isfinite(s.k1) && std::isfinite(s.k2) && std::isfinite(s.k3) && std::isfinite(s.k4);
-}
 
 // The passes i = 0 .. last: plot, list, step. The right-hand side is a
 // template argument so that it is inlined into the loop. A typed equation
 // may have no value where the built-in ones always have one; its run stops
-// at the row whose step has none.
+// at the row whose step has a slope that is not finite.
 template <typename RightHandSide>
-RunReport run(const RightHandSide& f, bool typed, double x1, double y1, std::int64_t last, PointSink& picture,
-              ResultsTable& table)
+RunReport run(const RightHandSide& f, const TypedEquation* own, double x1, double y1, std::int64_t last,
+              PointSink& picture, ResultsTable& table)
 {
     std::int64_t listed = 0;
     double y = y1;
@@ -60,8 +56,9 @@ RunReport run(const RightHandSide& f, bool typed, double x1, double y1, std::int
             return stopped(Stop::BeyondRange, x, listed);
         table.append(y);
         ++listed;
-        if (typed && !slopesHaveValues(step))
-            return stopped(Stop::NoSlope, x, listed);
+        if (own)
+            if (const auto problem = slopeProblem(own, x, y, step))
+                return stopped(problem->why, x, listed);
         y = step.next;
     }
     RunReport report;
@@ -70,6 +67,23 @@ RunReport run(const RightHandSide& f, bool typed, double x1, double y1, std::int
 }
 
 } // namespace
+
+std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, double x, double y, const Stages& step)
+{
+    // Where each stage was taken, as rungeKuttaStep takes it.
+    const double hh = kStep / 2;
+    const double xs[] = {x, x + hh, x + hh, x + kStep};
+    const double ys[] = {y, y + (step.k1 * hh), y + (step.k2 * hh), y + (step.k3 * kStep)};
+    const double ks[] = {step.k1, step.k2, step.k3, step.k4};
+    for (int stage = 0; stage < 4; ++stage) {
+        if (std::isfinite(ks[stage]))
+            continue;
+        const bool overflowed = !own || std::isinf(ks[stage]) || !std::isfinite(ys[stage]) ||
+                                own->program.overflowsAt(xs[stage], ys[stage]);
+        return SlopeProblem{stage, overflowed ? Stop::BeyondRange : Stop::NoSlope};
+    }
+    return std::nullopt;
+}
 
 bool countsAsWhole(double n)
 {
@@ -89,7 +103,6 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
     cleanVectorState();
     const int number = form.eqNo;
     const Equation equation{number, number == kOwnEquation ? form.own : nullptr};
-    const bool typed = equation.own != nullptr;
     const double x1 = form.x1, y1 = form.y1, x2 = form.x2;
 
     if (!std::isfinite(x1) || !std::isfinite(x2))
@@ -108,7 +121,7 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
         if (last < 0)
             return refused(Refusal::EndBeforeStart);
         table.beginRun(equation, x1, n, last);
-        return run(f, typed, x1, y1, last, picture, table);
+        return run(f, equation.own.get(), x1, y1, last, picture, table);
     });
 }
 

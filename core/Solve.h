@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace rk {
 
@@ -41,7 +42,7 @@ enum class RunOutcome {
 
 enum class Stop {
     None,
-    BeyondRange, // the numbers left the finite range
+    BeyondRange, // the numbers left the finite range: the solution may blow up there
     NoSlope,     // an own equation's slope has no value (sqrt(-1), log(0), 0/0)
 };
 
@@ -62,6 +63,16 @@ struct RunReport {
                                      // row whose slope has no value
     Refusal refusal = Refusal::None; // Refused: why
 };
+
+// The first of a step's four slopes that is not finite, k1 = 0 to k4 = 3,
+// and why: beyond the range when it, the point it was taken at or a value on
+// the way to it is infinite; no value when a typed equation has none there.
+// The built-in equations have a value wherever their numbers are finite.
+struct SlopeProblem {
+    int stage;
+    Stop why;
+};
+std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, double x, double y, const Stages& step);
 
 // Integrates y' = f(x, y), y(x1) = y1 from x1 towards x2. Per pass it plots
 // the solution point in light red and the slope point in light blue, then

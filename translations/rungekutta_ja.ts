@@ -42,19 +42,27 @@
         <translation>%1 は x = %2 で値を持たないので、計算はここで止まります。</translation>
     </message>
     <message>
-        <source>Last row of this run: (x2 − x1)/h = %1 steps, so the passes are i = 0 … %1 and the run ends at x2.</source>
+        <source>Last row of this run: (x2 − x1)/h = %1 steps,
+so the passes are i = 0 … %1 and the run ends at x2.</source>
         <extracomment>%1 is n = (x2 - x1)/h, a whole number here, and also the last pass.</extracomment>
-        <translation>この計算の最後の行です: (x2 − x1)/h = %1 ステップなので、i = 0 … %1 まで計算して x2 で終わります。</translation>
+        <translation>この計算の最後の行です: (x2 − x1)/h = %1 ステップなので、
+i = 0 … %1 まで計算して x2 で終わります。</translation>
     </message>
     <message>
-        <source>Last row of this run: (x2 − x1)/h comes out as %1 in the computer&apos;s arithmetic, which is %2 but for rounding, so the passes are i = 0 … %2 and the run ends at x2.</source>
+        <source>Last row of this run: (x2 − x1)/h comes out as %1
+in the computer&apos;s arithmetic, which is %2 but for rounding,
+so the passes are i = 0 … %2 and the run ends at x2.</source>
         <extracomment>%1 is n with the shortest digits that read back to it; %2 is the whole number it is taken as.</extracomment>
-        <translation>この計算の最後の行です: (x2 − x1)/h はコンピュータの計算では %1 になりますが、丸めの誤差を除けば %2 なので、i = 0 … %2 まで計算して x2 で終わります。</translation>
+        <translation>この計算の最後の行です: (x2 − x1)/h はコンピュータの計算では %1 になりますが、
+丸めの誤差を除けば %2 なので、
+i = 0 … %2 まで計算して x2 で終わります。</translation>
     </message>
     <message>
-        <source>Last row of this run: (x2 − x1)/h = %1 is not a whole number of steps, so the passes are i = 0 … %2, the last step that does not pass x2.</source>
+        <source>Last row of this run: (x2 − x1)/h = %1 is not a whole number of steps,
+so the passes are i = 0 … %2, the last step that does not pass x2.</source>
         <extracomment>%1 is n with the shortest digits that read back to it; %2 is the last pass.</extracomment>
-        <translation>この計算の最後の行です: (x2 − x1)/h = %1 はステップ数として整数ではないので、x2 を越えない最後のステップ i = %2 まで計算します（i = 0 … %2）。</translation>
+        <translation>この計算の最後の行です: (x2 − x1)/h = %1 はステップ数として整数ではないので、
+x2 を越えない最後のステップ i = %2 まで計算します（i = 0 … %2）。</translation>
     </message>
 </context>
 <context>
@@ -102,8 +110,8 @@
 <context>
     <name>rk::Form1</name>
     <message>
-        <source>The solution grew beyond the range of numbers at x = %1, so the run stopped there.</source>
-        <translation>解が x = %1 で扱える数の範囲を超えたので、計算をそこで止めました。</translation>
+        <source>The solution grew beyond the range of numbers at x = %1, so the run stopped there: it may blow up near this x.</source>
+        <translation>解が x = %1 で扱える数の範囲を超えたので、計算をそこで止めました。解はこの x の近くで発散するのかもしれません。</translation>
     </message>
     <message>
         <source>A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.</source>

@@ -50,20 +50,20 @@ QStringList lastRowOfRun(const TableRow& row)
     if (row.n == static_cast<double>(row.lastPass))
         //: %1 is n = (x2 - x1)/h, a whole number here, and also the last pass.
         return {QCoreApplication::translate("StepExplanation",
-                                            "Last row of this run: (x2 − x1)/h = %1 steps, so the passes are i = 0 … %1 "
-                                            "and the run ends at x2.")
+                                            "Last row of this run: (x2 − x1)/h = %1 steps,\n"
+                                            "so the passes are i = 0 … %1 and the run ends at x2.")
                     .arg(n)};
     if (countsAsWhole(row.n))
         //: %1 is n with the shortest digits that read back to it; %2 is the whole number it is taken as.
         return {QCoreApplication::translate("StepExplanation",
-                                            "Last row of this run: (x2 − x1)/h comes out as %1 in the computer's "
-                                            "arithmetic, which is %2 but for rounding, so the passes are i = 0 … %2 "
-                                            "and the run ends at x2.")
+                                            "Last row of this run: (x2 − x1)/h comes out as %1\n"
+                                            "in the computer's arithmetic, which is %2 but for rounding,\n"
+                                            "so the passes are i = 0 … %2 and the run ends at x2.")
                     .arg(n, last)};
     //: %1 is n with the shortest digits that read back to it; %2 is the last pass.
     return {QCoreApplication::translate("StepExplanation",
-                                        "Last row of this run: (x2 − x1)/h = %1 is not a whole number of steps, so "
-                                        "the passes are i = 0 … %2, the last step that does not pass x2.")
+                                        "Last row of this run: (x2 − x1)/h = %1 is not a whole number of steps,\n"
+                                        "so the passes are i = 0 … %2, the last step that does not pass x2.")
                 .arg(n, last)};
 }
 
@@ -86,8 +86,9 @@ QString explainStep(const ResultsTable& table, std::size_t index)
                                            : std::string(kEquationTexts[static_cast<std::size_t>(row.equation - 1)]));
     QStringList lines{text, QCoreApplication::translate("StepExplanation", "x = %1   y = %2")
                                 .arg(fixed(row.x, 2), fixed(row.y, 5))};
+    const auto problem = slopeProblem(row.own, row.x, row.y, stages);
     for (std::size_t stage = 0; stage < std::size(values); ++stage) {
-        if (row.own && stage < 4 && !std::isfinite(values[stage])) {
+        if (problem && problem->why == Stop::NoSlope && static_cast<std::size_t>(problem->stage) == stage) {
             // A typed equation's run stops at the row whose step has a slope without a value.
             //: %1 is k1 to k4, as the lines above name them; %2 is the row's x.
             lines << QCoreApplication::translate("StepExplanation", "%1 has no value at x = %2, so the run stops here.")

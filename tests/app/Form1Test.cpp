@@ -691,10 +691,11 @@ struct LocaleCase {
 const char* const kEnglish[] = {
     "The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.",
     "A run is limited to 1,000,000 steps of 0.05, so x2 - x1 must stay below 50,000. The run was not started.",
-    "The solution grew beyond the range of numbers at x = 0.05, so the run stopped there.",
+    "The solution grew beyond the range of numbers at x = 0.05, so the run stopped there: it may blow up near "
+    "this x.",
     "No equation was selected for this run, so every slope is 0 and y keeps its start value.",
     "\ny(x + h) is beyond the range of numbers, so the run stops before x = 0.05.",
-    "\nLast row of this run: (x2 − x1)/h = 4 steps, so the passes are i = 0 … 4 and the run ends at x2.",
+    "\nLast row of this run: (x2 − x1)/h = 4 steps,\nso the passes are i = 0 … 4 and the run ends at x2.",
     "The initial ordinate y1 is beyond the range of numbers, so the run was not started.",
     "Own equation…",
     "Read as: y' = (x · cos(4 · x)) − y",
@@ -709,10 +710,10 @@ const LocaleCase kLocales[] = {
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
      "計算は始めませんでした。",
-     "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。",
+     "解が x = 0.05 で扱える数の範囲を超えたので、計算をそこで止めました。解はこの x の近くで発散するのかもしれません。",
      "この計算では方程式が選ばれていないので、傾きはどれも 0 で、y は初めの値のままです。",
      "\ny(x + h) が扱える数の範囲を超えるので、計算は x = 0.05 の手前で止まります。",
-     "\nこの計算の最後の行です: (x2 − x1)/h = 4 ステップなので、i = 0 … 4 まで計算して x2 で終わります。",
+     "\nこの計算の最後の行です: (x2 − x1)/h = 4 ステップなので、\ni = 0 … 4 まで計算して x2 で終わります。",
      "初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "自分の方程式…",
      "読み方: y' = (x · cos(4 · x)) − y",
@@ -980,9 +981,9 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     ASSERT_EQ(first.size(), 7) << "the run reaches x2 = 0.3";
     EXPECT_TRUE(first[0].startsWith("y' = xcos(4x) -y\nx = 0.00   y = 1.00000\nk1 = f(x, y) = -1.00000\n"));
     // How the run came to end at 0.3.
-    EXPECT_TRUE(first[6].endsWith("\nLast row of this run: (x2 − x1)/h comes out as 5.999999999999999 in the "
-                                  "computer's arithmetic, which is 6 but for rounding, so the passes are i = 0 … 6 "
-                                  "and the run ends at x2."));
+    EXPECT_TRUE(first[6].endsWith("\nLast row of this run: (x2 − x1)/h comes out as 5.999999999999999\n"
+                                  "in the computer's arithmetic, which is 6 but for rounding,\n"
+                                  "so the passes are i = 0 … 6 and the run ends at x2."));
 
     // Edited, the seventh row says the new text; the rows listed before
     // still explain the steps they were computed with.
@@ -1018,20 +1019,35 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
 
 // Each list text typed as an own equation gives the list equation's table
 // and explanations, digit for digit.
+// Also where the numbers overflow (4x at x = 1e308), and no line of an
+// explanation grows past what a tooltip can show.
 TEST_F(OwnEquations, ListTextsTypedGiveTheListsRuns)
 {
-    for (int row = 0; row < 6; ++row) {
-        const QString text = toQString(kEquationTexts[static_cast<std::size_t>(row)]).mid(5);
-        SCOPED_TRACE(text.toStdString());
-        clickEquation(row);
-        runFromZero();
-        const std::vector<std::string> lines = listed();
-        const QStringList explained = explanations();
-        typeOwn(text);
-        ASSERT_EQ(ListIndex(*form.List2), 6) << "the run is not the typed equation's";
-        runFromZero();
-        EXPECT_EQ(listed(), lines);
-        EXPECT_EQ(explanations(), explained);
+    const auto run = [this](const char* x1, const char* x2) {
+        form.Command1->click();
+        for (const char* text : {x1, "1", x2})
+            typeAndEnter(text);
+        if (auto* box = form.findChild<QMessageBox*>("RunMessage"))
+            box->accept();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        reactivate();
+    };
+    for (const auto& [x1, x2] : {std::pair{"0", "0.3"}, std::pair{"1e308", "1e308"}}) {
+        for (int row = 0; row < 6; ++row) {
+            const QString text = toQString(kEquationTexts[static_cast<std::size_t>(row)]).mid(5);
+            SCOPED_TRACE(text.toStdString() + " from " + x1);
+            clickEquation(row);
+            run(x1, x2);
+            const std::vector<std::string> lines = listed();
+            const QStringList explained = explanations();
+            typeOwn(text);
+            ASSERT_EQ(ListIndex(*form.List2), 6) << "the run is not the typed equation's";
+            run(x1, x2);
+            EXPECT_EQ(listed(), lines);
+            EXPECT_EQ(explanations(), explained);
+            for (const QString& line : explained.join('\n').split('\n'))
+                EXPECT_LE(line.size(), 100) << line.toStdString();
+        }
     }
 }
 

@@ -241,30 +241,35 @@ TEST(Solve, OverflowStopsBeforeListingThatPass)
     EXPECT_EQ(run.report.refusal, Refusal::None);
 }
 
-// A typed equation whose slope has no value (NaN or infinite at finite x
-// and y) stops at the row whose step needed it; that row is listed.
+// A typed equation whose slope is not finite stops at the row whose step
+// needed it; that row is listed. Infinite, or not a number because a value
+// on the way overflowed, is beyond the range; otherwise it has no value.
 TEST(Solve, TypedSlopeWithoutValueStopsAtItsRow)
 {
     const struct {
         const char16_t* text;
         std::size_t lines;
         double stoppedAt;
+        Stop why;
     } cases[] = {
-        {u"log(x)", 1, 0},         // k1 = log(0), minus infinity
-        {u"0/0", 1, 0},            // not a number
-        {u"1/(x - 0.1)", 2, 0.05}, // k4 of the second row, at x + h = 0.1
-        {u"sqrt(0.06 - x)", 2, 0.05},
-        {u"x - y", 21, 0},         // has a value everywhere: completes
+        {u"log(x)", 1, 0, Stop::BeyondRange},         // k1 = log(0), minus infinity
+        {u"0/0", 1, 0, Stop::NoSlope},                // not a number
+        {u"1/(x - 0.1)", 2, 0.05, Stop::BeyondRange}, // k4 of the second row, at x + h = 0.1
+        {u"sqrt(0.06 - x)", 2, 0.05, Stop::NoSlope},
+        {u"sqrt(-1 - y^2)", 1, 0, Stop::NoSlope},
+        {u"sin(x*1e308*100)", 1, 0, Stop::BeyondRange}, // sin of an overflow: not a number
+        {u"y^2", 23, 1.1, Stop::BeyondRange},           // y = 1/(1 - x) blows up; the steps overflow past 1
+        {u"x - y", 41, 0, Stop::None},                  // has a value everywhere: completes
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text)));
         auto read = OwnEquation::read(c.text);
         ASSERT_TRUE(std::holds_alternative<OwnEquation>(read));
-        FormValues values = form(kOwnEquation, 0, 1, 1);
+        FormValues values = form(kOwnEquation, 0, 1, 2);
         values.own = std::make_shared<const TypedEquation>(TypedEquation{"", std::get<OwnEquation>(std::move(read))});
         const Outcome run = solve(values);
+        EXPECT_EQ(run.report.stop, c.why);
         EXPECT_EQ(run.lines().size(), c.lines);
-        EXPECT_EQ(run.report.stop, c.lines == 21 ? Stop::None : Stop::NoSlope);
         EXPECT_EQ(run.report.stoppedAt, c.stoppedAt);
     }
 }

@@ -3,6 +3,7 @@
 #include "widgets/Twips.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -173,7 +174,10 @@ void PictureBox::changed()
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     repaintPending_ = false;
-    QFrame::paintEvent(event);
+    // A run repaints the interior only; the border around it stays as drawn,
+    // and drawing it again was a third of a short run's repaint.
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event);
     QPainter painter(this);
     if (underlay_.isNull()) {
         painter.drawImage(contentsRect().topLeft(), image_);

@@ -29,6 +29,7 @@
 #include "bench/BenchReport.h"
 #include "bench/PrivateServer.h"
 #include "core/CleanVectorState.h"
+#include "core/ReferenceSolution.h"
 #include "core/Solve.h"
 #include "widgets/Frame.h"
 #include "core/SlopeField.h"
@@ -337,6 +338,44 @@ BENCHMARK(BM_EndToEnd)->Apply(configure);
 BENCHMARK(BM_SolveAfterStartUp)->Apply(configure);
 BENCHMARK(BM_FloorAfterStartUp)->Apply(configure);
 
+// The reference solution of a run, next to the run itself, for equation 6
+// (computed, Fehlberg 7(8)) and equation 5 (its closed form):
+//   SolveForReference/eq/passes - Solve of that run, as BM_Solve
+//   Reference/eq/passes         - its reference at every row
+// Goals: equation 6's reference at most 5x its run, a closed form's 2x.
+// Filter on "Reference" to see the two side by side.
+
+FormValues referenceRun(int equation, long passes) { return {equation, 0.0, 1.0, finalAbscissaFor(passes)}; }
+
+void BM_SolveForReference(benchmark::State& state)
+{
+    const FormValues form = referenceRun(static_cast<int>(state.range(0)), state.range(1));
+    measureRecorded<ResultsTable>(state, __func__,
+                                  [&](RasterPicture& picture, ResultsTable& table) { Solve(form, picture, table); });
+    state.SetItemsProcessed(state.iterations() * state.range(1));
+}
+
+void BM_Reference(benchmark::State& state)
+{
+    const Equation equation{static_cast<int>(state.range(0)), nullptr};
+    for (auto _ : state) {
+        const ReferenceRun run = referenceSolution(equation, 0.0, 1.0, kStep, state.range(1));
+        if (run.values.size() != static_cast<std::size_t>(state.range(1)))
+            state.SkipWithError("the reference stopped short");
+        benchmark::DoNotOptimize(run.values.data());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(1));
+}
+
+void configureReference(benchmark::internal::Benchmark* b)
+{
+    b->Args({6, kSmallRun})->Args({5, kSmallRun});
+    bench::fastestOfRepetitions(b, benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_SolveForReference)->Apply(configureReference);
+BENCHMARK(BM_Reference)->Apply(configureReference);
+
 // Keeps each benchmark's time per iteration for the summary.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
@@ -468,6 +507,11 @@ int main(int argc, char* argv[])
                     seconds("BM_SolveOwnEquation", passes) / seconds("BM_Solve", passes),
                     passes == kLargeRun ? " (goal at most 1.5x)" : "");
     }
+    for (const int equation : {6, 5})
+        std::printf("reference of equation %d over %ld passes / its Solve:  %.2fx (goal at most %dx)\n", equation,
+                    kSmallRun, seconds("BM_Reference/" + std::to_string(equation), kSmallRun) /
+                                   seconds("BM_SolveForReference/" + std::to_string(equation), kSmallRun),
+                    equation == 6 ? 5 : 2);
     std::printf("reading a typed equation of %zu characters: %.3f ms (goal under 1 ms)\n", longTypedText().size(),
                 reporter.seconds["BM_ReadOwnEquation/"] / 1e3); // timed in microseconds
     std::printf("drawing equation 6's slope field beneath a run's picture: %.2f ms (goal under 5 ms)\n",
@@ -481,48 +525,3 @@ int main(int argc, char* argv[])
                     peak / 1024.0);
     return 0;
 }
-
-// The reference solution of a run, next to the run itself, for equation 6
-// (computed, Fehlberg 7(8)) and equation 5 (its closed form):
-//   SolveForReference/eq/passes - Solve of that run, as BM_Solve
-//   Reference/eq/passes         - its reference at every row
-// Goals: equation 6's reference at most 5x its run, a closed form's 2x.
-// Filter on "Reference" to see the two side by side.
-
-#include "core/ReferenceSolution.h"
-
-namespace {
-
-FormValues referenceRun(int equation, long passes) { return {equation, 0.0, 1.0, finalAbscissaFor(passes)}; }
-
-void BM_SolveForReference(benchmark::State& state)
-{
-    const FormValues form = referenceRun(static_cast<int>(state.range(0)), state.range(1));
-    measureRecorded<ResultsTable>(state, __func__,
-                                  [&](RasterPicture& picture, ResultsTable& table) { Solve(form, picture, table); });
-    state.SetItemsProcessed(state.iterations() * state.range(1));
-}
-
-void BM_Reference(benchmark::State& state)
-{
-    const Equation equation{static_cast<int>(state.range(0)), nullptr};
-    for (auto _ : state) {
-        const ReferenceRun run = referenceSolution(equation, 0.0, 1.0, kStep, state.range(1));
-        if (run.values.size() != static_cast<std::size_t>(state.range(1)))
-            state.SkipWithError("the reference stopped short");
-        benchmark::DoNotOptimize(run.values.data());
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(1));
-}
-
-void configureReference(benchmark::internal::Benchmark* b)
-{
-    b->Args({6, kSmallRun})->Args({5, kSmallRun})->Unit(benchmark::kMillisecond)->Repetitions(5);
-    b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
-    b->ReportAggregatesOnly(true);
-}
-
-BENCHMARK(BM_SolveForReference)->Apply(configureReference);
-BENCHMARK(BM_Reference)->Apply(configureReference);
-
-} // namespace

@@ -410,47 +410,6 @@ TEST_F(Runs, WholeRunThroughTheKeyboard)
     EXPECT_EQ(form.findChild<QMessageBox*>(), nullptr);
 }
 
-// Results leave the window through the context menus of the table and the plot.
-enum class Way { RightButton, MenuKey, ShiftF10 };
-
-QMenu* openMenu(QWidget* target, Way way, QPoint at = QPoint(30, 8))
-{
-    target->setFocus();
-    if (way == Way::RightButton) {
-        // What the platform makes of a click of the right button.
-        auto* list = qobject_cast<QAbstractScrollArea*>(target);
-        QWidget* under = list ? list->viewport() : target;
-        QTest::mouseClick(under, Qt::RightButton, {}, at);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, under->mapToGlobal(at));
-        QApplication::sendEvent(under, &click);
-    } else {
-        QTest::keyClick(target, way == Way::MenuKey ? Qt::Key_Menu : Qt::Key_F10,
-                        way == Way::MenuKey ? Qt::NoModifier : Qt::ShiftModifier);
-    }
-    QApplication::processEvents();
-    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-}
-
-// The entries as a person reads them; "-" marks a disabled one.
-QStringList entries(const QMenu* menu)
-{
-    QStringList seen;
-    for (const QAction* action : menu ? menu->actions() : QList<QAction*>())
-        seen << (action->isEnabled() ? "" : "-") + action->text();
-    return seen;
-}
-
-// Picks an entry with the arrow keys and Enter.
-void choose(QMenu* menu, const QString& entry)
-{
-    ASSERT_NE(menu, nullptr);
-    for (int step = 0; step < 4 && (!menu->activeAction() || menu->activeAction()->text() != entry); ++step)
-        QTest::keyClick(menu, Qt::Key_Down);
-    ASSERT_EQ(menu->activeAction() ? menu->activeAction()->text() : QString(), entry);
-    QTest::keyClick(menu, Qt::Key_Return);
-    QApplication::processEvents();
-}
-
 class Results : public FormFixture {
 protected:
     Results()
@@ -926,20 +885,14 @@ protected:
         choose(openMenu(form.List2, Way::ShiftF10), "Own equation…");
         return form.findChild<OwnEquationDialog*>();
     }
-    static QLineEdit* field(OwnEquationDialog* editor) { return editor->findChild<QLineEdit*>("OwnEquationText"); }
-    static QString reading(OwnEquationDialog* editor) { return editor->findChild<QLabel*>("OwnEquationReading")->text(); }
-    static QPushButton* ok(OwnEquationDialog* editor)
-    {
-        return editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    }
     // Types `text` over what the editor holds, then Enter.
     void typeOwn(const QString& text)
     {
         OwnEquationDialog* editor = openEditor();
         ASSERT_NE(editor, nullptr);
-        field(editor)->selectAll();
-        typeText(field(editor), text);
-        QTest::keyClick(field(editor), Qt::Key_Return);
+        editorField(editor)->selectAll();
+        typeText(editorField(editor), text);
+        QTest::keyClick(editorField(editor), Qt::Key_Return);
         QApplication::processEvents();
         reactivate();
     }
@@ -964,10 +917,10 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     OwnEquationDialog* editor = openEditor();
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isModal());
-    EXPECT_EQ(QApplication::focusWidget(), field(editor));
-    EXPECT_FALSE(ok(editor)->isEnabled()) << "an empty text does not read";
-    typeText(field(editor), "x - y");
-    QTest::keyClick(field(editor), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), editorField(editor));
+    EXPECT_FALSE(editorOk(editor)->isEnabled()) << "an empty text does not read";
+    typeText(editorField(editor), "x - y");
+    QTest::keyClick(editorField(editor), Qt::Key_Escape);
     QApplication::processEvents();
     reactivate();
     EXPECT_EQ(form.List2->count(), 6) << "Cancel changes nothing";
@@ -989,11 +942,11 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     // still explain the steps they were computed with.
     editor = openEditor();
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(field(editor)->text(), "xcos(4x) -y");
-    field(editor)->selectAll();
-    typeText(field(editor), "x - y");
-    EXPECT_EQ(reading(editor), QString::fromUtf8("Read as: y' = x − y"));
-    QTest::keyClick(field(editor), Qt::Key_Return);
+    EXPECT_EQ(editorField(editor)->text(), "xcos(4x) -y");
+    editorField(editor)->selectAll();
+    typeText(editorField(editor), "x - y");
+    EXPECT_EQ(editorReading(editor), QString::fromUtf8("Read as: y' = x − y"));
+    QTest::keyClick(editorField(editor), Qt::Key_Return);
     QApplication::processEvents();
     reactivate();
     EXPECT_EQ(form.List2->count(), 7);
@@ -1064,7 +1017,7 @@ TEST_F(OwnEquations, UnreadableTextsSayWhereAndAreMarked)
     ASSERT_NE(editor, nullptr);
     // Marked: pixels tinted red, which the plain field, black on white, never has.
     const auto marked = [&] {
-        const QImage shown = field(editor)->grab().toImage();
+        const QImage shown = editorField(editor)->grab().toImage();
         int count = 0;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x) {
@@ -1083,16 +1036,16 @@ TEST_F(OwnEquations, UnreadableTextsSayWhereAndAreMarked)
     };
     for (const RefusedText& c : cases) {
         SCOPED_TRACE(c.typed);
-        field(editor)->selectAll();
-        typeText(field(editor), c.typed);
-        EXPECT_TRUE(reading(editor).startsWith(QString::fromUtf8(c.message))) << reading(editor).toStdString();
-        EXPECT_FALSE(ok(editor)->isEnabled());
+        editorField(editor)->selectAll();
+        typeText(editorField(editor), c.typed);
+        EXPECT_TRUE(editorReading(editor).startsWith(QString::fromUtf8(c.message))) << editorReading(editor).toStdString();
+        EXPECT_FALSE(editorOk(editor)->isEnabled());
         EXPECT_EQ(marked() > 0, c.marked) << "the place is marked in the text";
     }
-    field(editor)->selectAll();
-    typeText(field(editor), QString::fromUtf8("ｘ－ｙ"));
-    EXPECT_EQ(reading(editor), QString::fromUtf8("Read as: y' = x − y"));
-    EXPECT_TRUE(ok(editor)->isEnabled());
+    editorField(editor)->selectAll();
+    typeText(editorField(editor), QString::fromUtf8("ｘ－ｙ"));
+    EXPECT_EQ(editorReading(editor), QString::fromUtf8("Read as: y' = x − y"));
+    EXPECT_TRUE(editorOk(editor)->isEnabled());
     EXPECT_EQ(marked(), 0);
     editor->reject();
 }

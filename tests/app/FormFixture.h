@@ -2,14 +2,20 @@
 // A started window, shown offscreen and active, as after the program's start.
 
 #include "app/Form1.h"
+#include "app/OwnEquationDialog.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -52,6 +58,59 @@ inline void typeText(QWidget* target, const QString& text)
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QApplication::sendEvent(target, &commit);
+}
+
+// Results leave the window through the context menus of the table and the
+// plot, and an own equation comes in through the equation list's.
+enum class Way { RightButton, MenuKey, ShiftF10 };
+
+inline QMenu* openMenu(QWidget* target, Way way, QPoint at = QPoint(30, 8))
+{
+    target->setFocus();
+    if (way == Way::RightButton) {
+        // What the platform makes of a click of the right button.
+        auto* list = qobject_cast<QAbstractScrollArea*>(target);
+        QWidget* under = list ? list->viewport() : target;
+        QTest::mouseClick(under, Qt::RightButton, {}, at);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, under->mapToGlobal(at));
+        QApplication::sendEvent(under, &click);
+    } else {
+        QTest::keyClick(target, way == Way::MenuKey ? Qt::Key_Menu : Qt::Key_F10,
+                        way == Way::MenuKey ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+    QApplication::processEvents();
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// The entries as a person reads them; "-" marks a disabled one.
+inline QStringList entries(const QMenu* menu)
+{
+    QStringList seen;
+    for (const QAction* action : menu ? menu->actions() : QList<QAction*>())
+        seen << (action->isEnabled() ? "" : "-") + action->text();
+    return seen;
+}
+
+// Picks an entry with the arrow keys and Enter.
+inline void choose(QMenu* menu, const QString& entry)
+{
+    ASSERT_NE(menu, nullptr);
+    for (int step = 0; step < 4 && (!menu->activeAction() || menu->activeAction()->text() != entry); ++step)
+        QTest::keyClick(menu, Qt::Key_Down);
+    ASSERT_EQ(menu->activeAction() ? menu->activeAction()->text() : QString(), entry);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+// The own equation's editor, as a person sees it.
+inline QLineEdit* editorField(OwnEquationDialog* editor) { return editor->findChild<QLineEdit*>("OwnEquationText"); }
+inline QString editorReading(OwnEquationDialog* editor)
+{
+    return editor->findChild<QLabel*>("OwnEquationReading")->text();
+}
+inline QPushButton* editorOk(OwnEquationDialog* editor)
+{
+    return editor->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
 }
 
 class FormFixture : public ::testing::Test {

@@ -82,8 +82,13 @@ QString explainStep(const ResultsTable& table, std::size_t index)
     const Stages stages = table.stepAt(index);
     const double values[] = {stages.k1, stages.k2, stages.k3, stages.k4, stages.next};
 
-    const QString text = toQString(row.own ? row.own->listText()
-                                           : std::string(kEquationTexts[static_cast<std::size_t>(row.equation - 1)]));
+    // A typed equation may be a thousand characters long; the tooltip shows
+    // its start, the equation list the whole of it.
+    constexpr qsizetype kLongestEquation = 80;
+    QString text = toQString(row.own ? row.own->listText()
+                                     : std::string(kEquationTexts[static_cast<std::size_t>(row.equation - 1)]));
+    if (text.size() > kLongestEquation)
+        text = text.left(kLongestEquation - 1) + QChar(0x2026);
     QStringList lines{text, QCoreApplication::translate("StepExplanation", "x = %1   y = %2")
                                 .arg(fixed(row.x, 2), fixed(row.y, 5))};
     const auto problem = slopeProblem(row.own, row.x, row.y, stages);

@@ -29,6 +29,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -727,6 +728,30 @@ TEST_F(Results, ErrorsOnRequest)
     EXPECT_EQ(listed(), before);
     choose(openMenu(form.List1, Way::MenuKey), "Copy table");
     EXPECT_EQ(clipboard->text(), tableBefore);
+}
+
+// A long run's reference shows its progress and can be cancelled: the
+// errors stay on, the rows left without a value say why.
+TEST_F(Results, LongReferenceCanBeCancelled)
+{
+    clickEquation(5); // no closed form: computed, about 3 µs a row
+    form.Command1->click();
+    for (const char* text : {"0", "1", "49999"})
+        typeAndEnter(text);
+    ASSERT_EQ(listedCount(form), 999'981u);
+    bool shown = false;
+    QTimer::singleShot(1500, &form, [&] {
+        auto* progress = form.findChild<QProgressDialog*>("ReferenceProgress");
+        shown = progress && progress->isVisible();
+        if (progress)
+            progress->cancel();
+    });
+    choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
+    EXPECT_TRUE(shown) << "shown past half a second";
+    const QString tip = form.List1->model()->index(999'980, 0).data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.endsWith("\nNo value here: computing the reference was cancelled.")) << tip.toStdString();
+    EXPECT_TRUE(QString::fromStdString(listedLine(form, 999'980)).endsWith("    —"));
+    EXPECT_TRUE(form.List1->model()->index(0, 0).data().toString().endsWith("    0.00e+00"));
 }
 
 // Each run's exact solution, a thin dark green curve beneath its points, on

@@ -7,6 +7,7 @@
 #include "app/PlotMenu.h"
 #include "app/TableMenu.h"
 #include "core/Catalogue.h"
+#include "core/FrameWindow.h"
 #include "widgets/Frame.h"
 #include "core/SlopeField.h"
 #include "core/ValFromText.h"
@@ -153,9 +154,12 @@ Form1::Form1()
     connect(Text2, &QLineEdit::returnPressed, this, &Form1::Text2_Enter);
     hint_ = new HintBubble(this);
     auto* saver = new FileSaver(this);
-    new TableMenu(*List1, results_->table(), *saver);
-    showSlopeField_ = (new PlotMenu(*Picture1, *saver))->slopeFieldAction();
+    new TableMenu(*List1, *results_, *saver);
+    auto* plotMenu = new PlotMenu(*Picture1, *saver);
+    showSlopeField_ = plotMenu->slopeFieldAction();
     connect(showSlopeField_, &QAction::toggled, this, &Form1::updateSlopeField);
+    showExact_ = plotMenu->exactSolutionAction();
+    connect(showExact_, &QAction::toggled, this, &Form1::updateExactCurves);
 
     // The menus are found by the right button; the lists and the plot say so.
     List2->setToolTip(tr("Right-click for your own equation"));
@@ -314,6 +318,7 @@ void Form1::Command1_Click()
     Picture1->Cls();
     DrawFrame(*Picture1, FrameVariant::Redraw);
     results_->clear();
+    updateExactCurves();
     Text1->setText(QString());
     Text1->setFocus(Qt::OtherFocusReason);
     Text2->setText(QString());
@@ -376,10 +381,38 @@ void Form1::updateSlopeField()
                           kSlopeFieldColour);
 }
 
+void Form1::updateExactCurves()
+{
+    std::vector<Segment> lines;
+    const ResultsTable& table = results_->table();
+    for (std::size_t r = 0; showExact_->isChecked() && r < table.runCount(); ++r) {
+        const RunSpan run = table.run(r);
+        std::optional<double> previous;
+        double previousX = 0;
+        for (std::size_t i = 0; i < run.lines; ++i) {
+            const std::size_t line = run.firstLine + i;
+            const double x = table.row(line).x;
+            // Rows right of the frame draw nothing: a long run costs its
+            // first few hundred rows only.
+            if (i > 0 && previousX > kFrameRight)
+                break;
+            const auto truth = results_->truthAt(line);
+            const std::optional<double> value = truth ? truth->value : std::nullopt;
+            if (previous && value)
+                lines.push_back({previousX, *previous, x, *value});
+            previous = value;
+            previousX = x;
+        }
+    }
+    Picture1->setCurveLayer(lines, kExactCurveColour);
+}
+
 void Form1::Solve()
 {
     const RunReport report = rk::Solve(values_, *Picture1, results_->table());
     results_->publishAppended();
+    if (showExact_->isChecked())
+        updateExactCurves();
     if (report.outcome == RunOutcome::Completed)
         return;
     // Window-modal: the window takes no input until the message is answered,

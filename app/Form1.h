@@ -90,6 +90,9 @@ private:
     // Draws the slope field of the equation selected now beneath the plot,
     // or removes it, as the plot's menu says.
     void updateSlopeField();
+    // Draws each run's exact or reference solution beneath its points, or
+    // removes them, as the plot's menu says.
+    void updateExactCurves();
     void Solve();
     // A refused or stopped run in the user's language.
     QString messageFor(const RunReport& report) const;
@@ -98,6 +101,7 @@ private:
     ResultsModel* results_ = nullptr; // what List1 shows
     QMenu* equationMenu_ = nullptr;
     QAction* showSlopeField_ = nullptr;
+    QAction* showExact_ = nullptr;
     HintBubble* hint_ = nullptr; // what a number box was read as, when that may surprise
     std::map<std::string_view, QWidget*> controls_;
 };

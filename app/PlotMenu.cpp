@@ -19,13 +19,15 @@ PlotMenu::PlotMenu(PictureBox& plot, FileSaver& saver)
       menu_(new QMenu(&plot)),
       copyImage_(new QAction(&plot)),
       saveImage_(new QAction(&plot)),
-      showSlopeField_(new QAction(&plot))
+      showSlopeField_(new QAction(&plot)),
+      showExact_(new QAction(&plot))
 {
     menu_->setObjectName("PlotMenu");
     menu_->addActions({copyImage_, saveImage_});
     menu_->addSeparator();
     showSlopeField_->setCheckable(true);
-    menu_->addAction(showSlopeField_);
+    showExact_->setCheckable(true);
+    menu_->addActions({showSlopeField_, showExact_});
     connect(copyImage_, &QAction::triggered, this, &PlotMenu::copyImage);
     connect(saveImage_, &QAction::triggered, this, &PlotMenu::saveImage);
 
@@ -40,6 +42,7 @@ void PlotMenu::open(QPoint global)
     copyImage_->setText(tr("Copy image"));
     saveImage_->setText(tr("Save image as PNG…"));
     showSlopeField_->setText(tr("Show slope field"));
+    showExact_->setText(tr("Show exact solution"));
     menu_->popup(global);
 }
 

@@ -21,6 +21,9 @@ public:
 
     // Checkable, off at first; the window draws the field while it is on.
     QAction* slopeFieldAction() const { return showSlopeField_; }
+    // Checkable, off at first; the window draws each run's exact solution
+    // while it is on.
+    QAction* exactSolutionAction() const { return showExact_; }
 
 private:
     void open(QPoint global);
@@ -33,6 +36,7 @@ private:
     QAction* copyImage_;
     QAction* saveImage_;
     QAction* showSlopeField_;
+    QAction* showExact_;
 };
 
 } // namespace rk

@@ -4,6 +4,7 @@
 #include "core/ResultsTable.h"
 #include "widgets/ContextMenuKeys.h"
 #include "widgets/ListBox.h"
+#include "widgets/ResultsModel.h"
 #include "widgets/QtText.h"
 #include "widgets/TableExport.h"
 
@@ -15,15 +16,17 @@
 
 namespace rk {
 
-TableMenu::TableMenu(QListView& list, const ResultsTable& table, FileSaver& saver)
+TableMenu::TableMenu(QListView& list, ResultsModel& results, FileSaver& saver)
     : QObject(&list),
       list_(list),
-      table_(table),
+      results_(results),
+      table_(results.table()),
       saver_(saver),
       menu_(new QMenu(&list)),
       copyLine_(new QAction(&list)),
       copyTable_(new QAction(&list)),
-      saveTable_(new QAction(&list))
+      saveTable_(new QAction(&list)),
+      showErrors_(new QAction(&list))
 {
     menu_->setObjectName("TableMenu");
     // Left enabled, so that the list's own Ctrl+C, which copies the current
@@ -34,6 +37,11 @@ TableMenu::TableMenu(QListView& list, const ResultsTable& table, FileSaver& save
     list_.addAction(copyLine_);
     connect(menu_, &QMenu::aboutToHide, copyLine_, [this] { copyLine_->setEnabled(true); });
     menu_->addActions({copyLine_, copyTable_, saveTable_});
+    menu_->addSeparator();
+    showErrors_->setCheckable(true);
+    showErrors_->setObjectName("ShowErrors");
+    menu_->addAction(showErrors_);
+    connect(showErrors_, &QAction::toggled, &results_, &ResultsModel::setShowErrors);
     connect(copyLine_, &QAction::triggered, this, &TableMenu::copyLine);
     connect(copyTable_, &QAction::triggered, this, &TableMenu::copyTable);
     connect(saveTable_, &QAction::triggered, this, &TableMenu::saveTable);
@@ -51,6 +59,7 @@ void TableMenu::open(QPoint global)
     copyLine_->setText(tr("Copy line"));
     copyTable_->setText(tr("Copy table"));
     saveTable_->setText(tr("Save table as CSV…"));
+    showErrors_->setText(tr("Show errors"));
     copyLine_->setEnabled(ListIndex(list_) >= 0);
     copyTable_->setEnabled(table_.count() > 0);
     saveTable_->setEnabled(table_.count() > 0);
@@ -68,15 +77,33 @@ void TableMenu::copyLine()
 {
     const int selected = ListIndex(list_);
     if (selected >= 0)
-        QGuiApplication::clipboard()->setText(toQString(table_.line(static_cast<std::size_t>(selected))));
+        // As listed: with its error while the errors are shown.
+        QGuiApplication::clipboard()->setText(results_.index(selected).data().toString());
 }
 
-void TableMenu::copyTable() { QGuiApplication::clipboard()->setText(tableText(table_)); }
+std::optional<TruthColumns> TableMenu::truthColumns() const
+{
+    if (!results_.showErrors())
+        return std::nullopt;
+    return TruthColumns{results_.truthHeading(), [this](std::size_t line) -> std::optional<double> {
+                            const auto truth = results_.truthAt(line);
+                            return truth ? truth->value : std::nullopt;
+                        }};
+}
+
+void TableMenu::copyTable()
+{
+    const auto truth = truthColumns();
+    QGuiApplication::clipboard()->setText(tableText(table_, truth ? &*truth : nullptr));
+}
 
 void TableMenu::saveTable()
 {
     saver_.save({tr("Save table as CSV"), FileSaver::inDocuments("rungekutta.csv"), tr("CSV files (*.csv)"), "csv"},
-                [this](QIODevice& device) { return writeTableCsv(table_, device); });
+                [this](QIODevice& device) {
+                    const auto truth = truthColumns();
+                    return writeTableCsv(table_, device, truth ? &*truth : nullptr);
+                });
 }
 
 } // namespace rk

@@ -34,6 +34,19 @@ const ResultsTable::Run& ResultsTable::runOf(std::size_t index) const
     return *(after - 1);
 }
 
+std::size_t ResultsTable::runIndexOf(std::size_t index) const
+{
+    return static_cast<std::size_t>(&runOf(index) - runs_.data());
+}
+
+RunSpan ResultsTable::run(std::size_t runIndex) const
+{
+    const Run& r = runs_.at(runIndex);
+    const std::size_t end = runIndex + 1 < runs_.size() ? runs_[runIndex + 1].firstLine : ys_.size();
+    const std::size_t lines = end - r.firstLine;
+    return {runIndex, r.firstLine, lines, r.x1, lines > 0 ? ys_[r.firstLine] : 0.0, r.lastPass, &r.equation};
+}
+
 TableRow ResultsTable::row(std::size_t index) const
 {
     const Run& run = runOf(index);

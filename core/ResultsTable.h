@@ -29,6 +29,16 @@ struct TableRow {
     std::int64_t lastPass; // the run's passes are i = 0 .. lastPass (lastPassOf(n))
 };
 
+// A run as the table holds it: what its reference solution is made from.
+struct RunSpan {
+    std::size_t index;     // 0 for the first run since the last clear
+    std::size_t firstLine; // in the table
+    std::size_t lines;     // how many it listed; may be 0
+    double x1, y1;         // y1 is the first line's y; 0 when it listed nothing
+    std::int64_t lastPass;
+    const Equation* equation;
+};
+
 class ResultsTable {
 public:
     // A run of `equation` from x1 with (x2 - x1) / h = n starts; at most
@@ -51,6 +61,11 @@ public:
     // run used, so k1..k4 and the next ordinate explain the line.
     Stages stepAt(std::size_t index) const;
     void clear();
+
+    std::size_t runCount() const { return runs_.size(); }
+    RunSpan run(std::size_t runIndex) const;
+    // The index of the run that listed line `index`.
+    std::size_t runIndexOf(std::size_t index) const;
 
     static constexpr std::size_t kMaxSeparator = 4;
     static constexpr std::size_t kLineBufferSize = 2 * kFormatBufferSize + kMaxSeparator + 1;

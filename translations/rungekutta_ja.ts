@@ -64,6 +64,47 @@ so the passes are i = 0 … %2, the last step that does not pass x2.</source>
         <translation>この計算の最後の行です: (x2 − x1)/h = %1 はステップ数として整数ではないので、
 x2 を越えない最後のステップ i = %2 まで計算します（i = 0 … %2）。</translation>
     </message>
+    <message>
+        <source>exact: %1</source>
+        <extracomment>%1 is the closed form of the solution, e.g. y = 1·e^(−(x − 0)).</extracomment>
+        <translation>厳密解: %1</translation>
+    </message>
+    <message>
+        <source>reference: computed to about %1</source>
+        <extracomment>%1 is the relative accuracy, e.g. 1e-12.</extracomment>
+        <translation>参照解: 相対精度およそ %1 で計算</translation>
+    </message>
+    <message>
+        <source>y(x) = %1</source>
+        <translation>y(x) = %1</translation>
+    </message>
+    <message>
+        <source>error y − y(x) = %1, relative error %2</source>
+        <extracomment>%1 and %2 in scientific notation, e.g. 2.00e-08.</extracomment>
+        <translation>誤差 y − y(x) = %1、相対誤差 %2</translation>
+    </message>
+    <message>
+        <source>error y − y(x) = %1 (no relative error: y(x) = 0)</source>
+        <translation>誤差 y − y(x) = %1 (y(x) = 0 なので相対誤差はありません)</translation>
+    </message>
+    <message>
+        <source>No value here: the solution leaves the range of numbers before x = %1,
+as it does near a pole.</source>
+        <translation>ここには値がありません: 解が x = %1 の手前で扱える数の範囲を超えます。
+極の近くではそうなります。</translation>
+    </message>
+    <message>
+        <source>No value here: the slope has no value at x = %1.</source>
+        <translation>ここには値がありません: x = %1 で傾きに値がありません。</translation>
+    </message>
+    <message>
+        <source>No value here: computing it took too much work before x = %1.</source>
+        <translation>ここには値がありません: x = %1 の手前で計算に手間がかかりすぎました。</translation>
+    </message>
+    <message>
+        <source>No value here: computing the reference was cancelled.</source>
+        <translation>ここには値がありません: 参照解の計算は取り消されました。</translation>
+    </message>
 </context>
 <context>
     <name>rk</name>
@@ -243,6 +284,21 @@ x2 を越えない最後のステップ i = %2 まで計算します（i = 0 …
         <source>Show slope field</source>
         <translation>方向場を表示</translation>
     </message>
+    <message>
+        <source>Show exact solution</source>
+        <translation>厳密解を表示</translation>
+    </message>
+</context>
+<context>
+    <name>rk::ResultsModel</name>
+    <message>
+        <source>Computing the reference solution…</source>
+        <translation>参照解を計算しています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
 </context>
 <context>
     <name>rk::TableMenu</name>
@@ -265,6 +321,10 @@ x2 を越えない最後のステップ i = %2 まで計算します（i = 0 …
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Show errors</source>
+        <translation>誤差を表示</translation>
     </message>
 </context>
 </TS>

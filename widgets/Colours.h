@@ -30,6 +30,10 @@ inline constexpr QRgb kStartUpAxisColour = paletteColor(5); // magenta
 // blue points and the dark grey frame all stay distinct from.
 inline constexpr QRgb kSlopeFieldColour = paletteColor(7);
 
+// The exact or reference solution's curve: a dark green, apart from the
+// red and blue points, the grey field and frame and the pale cyan background.
+inline constexpr QRgb kExactCurveColour = qRgb(0, 110, 40);
+
 // The window's own colours.
 inline constexpr QRgb kPaleGreen = qRgb(192, 255, 192);
 inline constexpr QRgb kLightGreen = qRgb(128, 255, 128);

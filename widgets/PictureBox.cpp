@@ -16,6 +16,30 @@ namespace {
 // pixel wide; the square cap sets both end points.
 QPen crispPen(QRgb colour) { return QPen(QColor(colour), 1, Qt::SolidLine, Qt::SquareCap); }
 
+// The part of s inside [left, right] x [low, high], if any (Liang-Barsky).
+std::optional<Segment> clipped(const Segment& s, double left, double right, double low, double high)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {s.x1 - left, right - s.x1, s.y1 - low, high - s.y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (!(t0 <= t1)) // also for NaN
+        return std::nullopt;
+    return Segment{s.x1 + t0 * dx, s.y1 + t0 * dy, s.x1 + t1 * dx, s.y1 + t1 * dy};
+}
+
 } // namespace
 
 QSize PictureBox::interiorOf(QSize outerSize)
@@ -124,23 +148,40 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::optional<QRgb
     changed();
 }
 
+QImage PictureBox::layerOf(const std::vector<Segment>& lines, QRgb colour) const
+{
+    if (lines.empty())
+        return {};
+    QImage layer(image_.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(pixelSize_);
+    layer.fill(Qt::transparent);
+    QPainter painter(&layer);
+    painter.setPen(crispPen(colour));
+    for (const Segment& s : lines)
+        // From pixel centres the painter's steps along a slanted stroke
+        // miss the pixels nearest to it far less often than from whole
+        // points: for equation 6's field a tenth of its pixels against
+        // two fifths.
+        if (const auto line = pixelLine(s, 0.5))
+            painter.drawLine(*line);
+    return layer;
+}
+
 void PictureBox::setUnderlay(const std::vector<Segment>& lines, QRgb colour)
 {
-    underlay_ = QImage();
-    if (!lines.empty()) {
-        underlay_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
-        underlay_.setDevicePixelRatio(pixelSize_);
-        underlay_.fill(Qt::transparent);
-        QPainter painter(&underlay_);
-        painter.setPen(crispPen(colour));
-        for (const Segment& s : lines)
-            // From pixel centres the painter's steps along a slanted stroke
-            // miss the pixels nearest to it far less often than from whole
-            // points: for equation 6's field a tenth of its pixels against
-            // two fifths.
-            if (const auto line = pixelLine(s, 0.5))
-                painter.drawLine(*line);
-    }
+    underlay_ = layerOf(lines, colour);
+    changed();
+}
+
+void PictureBox::setCurveLayer(const std::vector<Segment>& lines, QRgb colour)
+{
+    const double right = scaleLeft_ + scaleWidth_, bottom = scaleTop_ + scaleHeight_;
+    std::vector<Segment> inside;
+    for (const Segment& s : lines)
+        if (const auto part = clipped(s, std::min(scaleLeft_, right), std::max(scaleLeft_, right),
+                                      std::min(scaleTop_, bottom), std::max(scaleTop_, bottom)))
+            inside.push_back(*part);
+    curves_ = layerOf(inside, colour);
     changed();
 }
 
@@ -179,7 +220,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     if (!contentsRect().contains(event->rect()))
         QFrame::paintEvent(event);
     QPainter painter(this);
-    if (underlay_.isNull()) {
+    if (underlay_.isNull() && curves_.isNull()) {
         painter.drawImage(contentsRect().topLeft(), image_);
         return;
     }
@@ -192,7 +233,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
         QImage onlyBack = image_.createMaskFromColor(backColor_.rgb());
         onlyBack.setColorTable({qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 255)});
         onlyBack.setDevicePixelRatio(pixelSize_);
-        QImage shownField = underlay_.copy();
+        QImage shownField = underlay_.isNull() ? curves_.copy() : underlay_.copy();
+        if (!underlay_.isNull() && !curves_.isNull())
+            QPainter(&shownField).drawImage(0, 0, curves_);
         QPainter masker(&shownField);
         masker.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         masker.drawImage(0, 0, onlyBack);

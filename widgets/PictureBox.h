@@ -50,6 +50,11 @@ public:
     // shown wherever the drawing has only the back colour. Drawing, Cls and
     // image() leave the layer alone; no lines remove it.
     void setUnderlay(const std::vector<Segment>& lines, QRgb colour);
+    // Lines on a second layer beneath the drawing, over the underlay: the
+    // exact solutions. Cut at the edges of the scale, so that a curve that
+    // leaves the frame far off is drawn as far as the frame. No lines
+    // remove it.
+    void setCurveLayer(const std::vector<Segment>& lines, QRgb colour);
 
     // The interior as drawn, at device resolution.
     const QImage& image() const { return image_; }
@@ -72,7 +77,10 @@ private:
     QSize interior_;
     int pixelSize_ = 1; // device pixels per logical pixel
     QImage image_;
+    // Transparent but for its lines, in user units; null without lines.
+    QImage layerOf(const std::vector<Segment>& lines, QRgb colour) const;
     QImage underlay_; // transparent but for its lines; null when there is none
+    QImage curves_;   // likewise, drawn over the underlay
     QImage composed_; // image_ over underlay_, made when first painted after a change
     bool composedStale_ = true;
     QColor backColor_ = Qt::white;

@@ -2,10 +2,19 @@
 // The results table as the rows of List1. A row's text is written when the
 // view asks for it, and its explanation when it is hovered, asked for with
 // Shift+F1 or read out.
+//
+// How far each row is from the truth comes from its run's closed form,
+// evaluated for that row alone, or from a reference computed for the whole
+// run when first needed and kept until Ready.
 
 #include "core/ResultsTable.h"
+#include "widgets/StepExplanation.h"
 
 #include <QAbstractListModel>
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace rk {
 
@@ -23,12 +32,32 @@ public:
     void publishAppended();
     void clear();
 
+    // With errors shown, each line gains a third column, its error y - y(x).
+    void setShowErrors(bool show);
+    bool showErrors() const { return showErrors_; }
+
+    // Line `index`'s truth; none for a run without an equation, or while
+    // its reference is being made.
+    std::optional<RowTruth> truthAt(std::size_t index) const;
+    // "exact" when every run that listed lines has a closed form, else "reference".
+    QString truthHeading() const;
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    // The computed reference of run `runIndex`, made with a progress dialog
+    // that shows when it takes longer than half a second and can cancel it.
+    const ReferenceRun* computed(const RunSpan& run) const;
+
     ResultsTable table_;
     std::size_t published_ = 0;
+    bool showErrors_ = false;
+    // Per run; null until made. Made while events are processed, so a
+    // Ready meanwhile is noticed by its generation and the result dropped.
+    mutable std::vector<std::unique_ptr<const ReferenceRun>> references_;
+    mutable std::vector<bool> making_;
+    std::uint64_t generation_ = 0;
 };
 
 } // namespace rk

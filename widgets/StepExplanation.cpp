@@ -67,9 +67,62 @@ QStringList lastRowOfRun(const TableRow& row)
                 .arg(n, last)};
 }
 
+QStringList truthLines(double y, const std::optional<RowTruth>& truth)
+{
+    if (!truth)
+        return {};
+    QStringList lines;
+    if (truth->kind == ReferenceKind::Exact)
+        //: %1 is the closed form of the solution, e.g. y = 1·e^(−(x − 0)).
+        lines << QCoreApplication::translate("StepExplanation", "exact: %1").arg(toQString(truth->formula));
+    else
+        //: %1 is the relative accuracy, e.g. 1e-12.
+        lines << QCoreApplication::translate("StepExplanation", "reference: computed to about %1")
+                     .arg(QString::asprintf("%.0e", truth->accuracy));
+    if (truth->value) {
+        const double error = y - *truth->value;
+        lines << QCoreApplication::translate("StepExplanation", "y(x) = %1").arg(truthText(*truth->value));
+        if (const auto relative = relativeError(y, *truth->value))
+            //: %1 and %2 in scientific notation, e.g. 2.00e-08.
+            lines << QCoreApplication::translate("StepExplanation", "error y − y(x) = %1, relative error %2")
+                         .arg(errorText(error), errorText(*relative));
+        else
+            lines << QCoreApplication::translate("StepExplanation", "error y − y(x) = %1 (no relative error: y(x) = 0)")
+                         .arg(errorText(error));
+        return lines;
+    }
+    const QString at = fixed(truth->stoppedAt, 2);
+    switch (truth->stop) {
+    case ReferenceStop::NotFinite:
+        lines << QCoreApplication::translate("StepExplanation",
+                                             "No value here: the solution leaves the range of numbers before x = %1,\n"
+                                             "as it does near a pole.")
+                     .arg(at);
+        break;
+    case ReferenceStop::NoValue:
+        lines << QCoreApplication::translate("StepExplanation", "No value here: the slope has no value at x = %1.").arg(at);
+        break;
+    case ReferenceStop::TooManySteps:
+        lines << QCoreApplication::translate("StepExplanation",
+                                             "No value here: computing it took too much work before x = %1.")
+                     .arg(at);
+        break;
+    case ReferenceStop::Cancelled:
+    case ReferenceStop::None:
+        lines << QCoreApplication::translate("StepExplanation",
+                                             "No value here: computing the reference was cancelled.");
+        break;
+    }
+    return lines;
+}
+
 } // namespace
 
-QString explainStep(const ResultsTable& table, std::size_t index)
+QString errorText(double error) { return QString::asprintf("%.2e", error); }
+
+QString truthText(double value) { return QString::number(value, 'g', 12); }
+
+QString explainStep(const ResultsTable& table, std::size_t index, const std::optional<RowTruth>& truth)
 {
     const TableRow row = table.row(index);
     if (row.equation == 0)
@@ -98,7 +151,7 @@ QString explainStep(const ResultsTable& table, std::size_t index)
             //: %1 is k1 to k4, as the lines above name them; %2 is the row's x.
             lines << QCoreApplication::translate("StepExplanation", "%1 has no value at x = %2, so the run stops here.")
                          .arg(QString::fromLatin1(kStageLines[stage].name), fixed(row.x, 2));
-            return lines.join(QLatin1Char('\n'));
+            return (lines + truthLines(row.y, truth)).join(QLatin1Char('\n'));
         }
         if (!std::isfinite(values[stage])) {
             // A value past the doubles makes every later one so too, and the
@@ -112,7 +165,7 @@ QString explainStep(const ResultsTable& table, std::size_t index)
         }
         lines << QCoreApplication::translate("StepExplanation", kStageLines[stage].text).arg(fixed(values[stage], 5));
     }
-    lines << lastRowOfRun(row);
+    lines << lastRowOfRun(row) << truthLines(row.y, truth);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/TableExport.h"
 
 #include "core/ResultsTable.h"
+#include "widgets/StepExplanation.h"
 
 #include <QIODevice>
 
@@ -12,32 +13,55 @@ namespace {
 // The line's x and y as the list writes them, joined by `separator`, and a
 // line end: ASCII only (digits, a sign, a point).
 template <typename Put>
-void putRow(const ResultsTable& table, std::size_t index, std::string_view separator, Put&& put)
+void putRow(const ResultsTable& table, std::size_t index, std::string_view separator, const TruthColumns* truth,
+            Put&& put)
 {
     char line[ResultsTable::kLineBufferSize + 1];
     std::size_t length = table.writeLine(index, line, separator);
+    if (truth) {
+        put(std::string_view(line, length));
+        std::string more;
+        more.append(separator);
+        if (const auto value = truth->valueAt(index)) {
+            more.append(truthText(*value).toStdString()).append(separator);
+            more.append(errorText(table.row(index).y - *value).toStdString());
+        } else {
+            more.append(separator);
+        }
+        more.push_back('\n');
+        put(std::string_view(more));
+        return;
+    }
     line[length++] = '\n';
     put(std::string_view(line, length));
 }
 
+std::string header(char separator, const TruthColumns* truth)
+{
+    std::string text = std::string("x") + separator + "y";
+    if (truth)
+        text.append(1, separator).append(truth->heading.toStdString()).append(1, separator).append("error");
+    return text + '\n';
+}
+
 } // namespace
 
-QString tableText(const ResultsTable& table)
+QString tableText(const ResultsTable& table, const TruthColumns* truth)
 {
-    std::string text = "x\ty\n";
+    std::string text = header('\t', truth);
     // The widest x, as a rule, is the last; reserving for it spares the
     // copies of growing a million lines' worth of text.
     if (const std::size_t lines = table.count())
         text.reserve(text.size() + (table.line(lines - 1).size() - 2) * lines);
     for (std::size_t i = 0; i < table.count(); ++i)
-        putRow(table, i, "\t", [&text](std::string_view part) { text.append(part); });
+        putRow(table, i, "\t", truth, [&text](std::string_view part) { text.append(part); });
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool writeTableCsv(const ResultsTable& table, QIODevice& device)
+bool writeTableCsv(const ResultsTable& table, QIODevice& device, const TruthColumns* truth)
 {
     constexpr std::size_t kPiece = 64 * 1024;
-    std::string piece = "x,y\n";
+    std::string piece = header(',', truth);
     piece.reserve(kPiece + ResultsTable::kLineBufferSize);
     const auto flush = [&device, &piece] {
         // A disk that fills up part way takes part of a write without an
@@ -53,7 +77,7 @@ bool writeTableCsv(const ResultsTable& table, QIODevice& device)
         return true;
     };
     for (std::size_t i = 0; i < table.count(); ++i) {
-        putRow(table, i, ",", [&piece](std::string_view part) { piece.append(part); });
+        putRow(table, i, ",", truth, [&piece](std::string_view part) { piece.append(part); });
         if (piece.size() >= kPiece && !flush())
             return false;
     }

@@ -6,17 +6,29 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <functional>
+#include <optional>
+
 class QIODevice;
 
 namespace rk {
 
 class ResultsTable;
 
+// Two more columns after y, when the errors are shown: the exact or
+// reference y(x) with twelve significant digits, headed `heading`, and the
+// error y - y(x) as the list writes it; both empty where a line has none.
+struct TruthColumns {
+    QString heading;
+    std::function<std::optional<double>(std::size_t line)> valueAt;
+};
+
 // "x<TAB>y", then one "x<TAB>y" line per listed line; every line ends in '\n'.
-QString tableText(const ResultsTable& table);
+QString tableText(const ResultsTable& table, const TruthColumns* truth = nullptr);
 
 // "x,y", then one "x,y" row per listed line, each ending in '\n', written
 // in pieces as it goes. False when the device refused a write.
-bool writeTableCsv(const ResultsTable& table, QIODevice& device);
+bool writeTableCsv(const ResultsTable& table, QIODevice& device, const TruthColumns* truth = nullptr);
 
 } // namespace rk

@@ -214,7 +214,20 @@ TEST(Solve, SecondRunAppendsBelowTheFirst)
     EXPECT_EQ(table.row(3).pass, 1);
     EXPECT_EQ(table.row(3).x, 0.5 + 1 * 0.05);
     EXPECT_EQ(picture.points.size(), 2u * (2 + 2 * 2) + 2);
+    // Each line knows its run, which a reference solution is made from.
+    const RunSpan last = table.run(table.runIndexOf(3));
+    EXPECT_EQ(table.runIndexOf(2), last.index);
+    EXPECT_EQ(last.index + 1, table.runCount());
+    EXPECT_EQ(table.runIndexOf(1), 0u);
+    EXPECT_EQ(last.firstLine, 2u);
+    EXPECT_EQ(last.lines, 2u);
+    EXPECT_EQ(last.x1, 0.5);
+    EXPECT_EQ(last.y1, 1.0);
+    EXPECT_EQ(last.lastPass, 1);
+    EXPECT_EQ(last.equation->number, 3);
+    EXPECT_EQ(table.run(0).lines, 2u);
     table.clear();
+    EXPECT_EQ(table.runCount(), 0u);
     EXPECT_EQ(table.count(), 0u);
 }
 

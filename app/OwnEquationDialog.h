@@ -1,8 +1,8 @@
 #pragma once
 // The editor of an equation of the user's own: "y' =" and a line to type
-// f(x, y) into. Below it, one line says how the program reads the text, or
-// what is wrong and where; the place is marked in the text. OK stays
-// disabled while the text cannot be read.
+// f(x, y) into. Below it, a line or more says how the program reads the
+// text, or what is wrong and where; the place is marked in the text. OK
+// stays disabled while the text cannot be read.
 
 #include "core/OwnEquation.h"
 
@@ -13,6 +13,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace rk {
 
@@ -31,9 +32,11 @@ public:
 private:
     void read();
     void mark(int start, int length);
+    void fitReading();
 
     QLineEdit* field_;
     QLabel* reading_;
+    QScrollArea* shown_; // holds reading_
     QPushButton* ok_;
     std::shared_ptr<const TypedEquation> equation_;
 };

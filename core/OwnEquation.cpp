@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -69,8 +69,12 @@ constexpr Operation kOperations[] = {
 constexpr const Operation& kNumber = kOperations[0];
 
 // Every value on the evaluator's stack stems from its own number or name in
-// the text; the reader asserts that no program needs more.
+// a typed text, so no typed text needs more; the reader refuses a written
+// one that would.
 constexpr std::size_t kStackSize = kMaxOwnEquationLength;
+// Each pair of parentheses that readAs() writes encloses an operation of its
+// own whose operands are further characters of the typed text.
+constexpr int kMaxWrittenDepth = static_cast<int>(kMaxOwnEquationLength);
 
 const Operation* find(std::string_view text, Form form)
 {
@@ -81,6 +85,29 @@ const Operation* find(std::string_view text, Form form)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// The longest known name that `letters` starts with.
+const Operation* longestName(std::string_view letters)
+{
+    const Operation* longest = nullptr;
+    for (const Operation& o : kOperations)
+        if ((o.form == Form::Value || o.form == Form::Function) && letters.starts_with(o.text) &&
+            (!longest || o.text.size() > longest->text.size()))
+            longest = &o;
+    return longest;
+}
+
+// Whether `letters` read as known names from the left, as the reader splits them.
+bool splitsIntoNames(std::string_view letters)
+{
+    while (!letters.empty()) {
+        const Operation* name = longestName(letters);
+        if (!name)
+            return false;
+        letters.remove_prefix(name->text.size());
+    }
+    return true;
+}
 
 // A symbol is a sign or an infix; '(' and ')' only group.
 enum class Kind { Symbol, Open, Close, Number, Name, End };
@@ -104,16 +131,9 @@ struct Token {
 // The form of its outermost operation decides whether it needs parentheses
 // as an operand.
 struct Written {
-    std::string text;      // UTF-8
-    std::size_t units = 0; // its length in UTF-16 units
-    int depth = 0;         // of its parentheses
+    std::string text; // UTF-8
     Form form = Form::Value;
 };
-
-std::size_t utf16Units(std::string_view utf8) // all of it within the Basic Multilingual Plane
-{
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
 
 std::string shortestDigits(double number) // that read back to the same double
 {
@@ -129,21 +149,19 @@ void write(std::vector<Written>& stack, const Instruction& in)
     const Operation& op = *in.operation;
     if (op.form == Form::Number || op.form == Form::Value) {
         const std::string text = op.form == Form::Number ? shortestDigits(in.number) : std::string(op.written);
-        stack.push_back({text, text.size(), 0, op.form});
+        stack.push_back({text, op.form});
         return;
     }
     const auto operand = [&] {
         Written w = std::move(stack.back());
         stack.pop_back();
         if (op.form == Form::Function || w.form == Form::Infix || (op.form == Form::Infix && w.form == Form::Sign))
-            w = {"(" + w.text + ")", w.units + 2, w.depth + 1, w.form};
+            w = {"(" + w.text + ")", w.form};
         return w;
     };
     const Written right = operand();
     Written left = op.form == Form::Infix ? operand() : Written{}; // a sign or a function has none
     left.text.append(op.written).append(right.text);
-    left.units += utf16Units(op.written) + right.units;
-    left.depth = std::max(left.depth, right.depth);
     left.form = op.form;
     stack.push_back(std::move(left));
 }
@@ -153,7 +171,8 @@ void write(std::vector<Written>& stack, const Instruction& in)
 // before they do; within them the operations wait on a stack of their own.
 class Reader {
 public:
-    explicit Reader(std::u16string_view text) : text_(text) {}
+    // Reads from `from` on; parentheses may nest `maxDepth` deep.
+    Reader(std::u16string_view text, std::size_t from, int maxDepth) : text_(text), pos_(from), maxDepth_(maxDepth) {}
 
     void readAll()
     {
@@ -170,28 +189,39 @@ public:
 private:
     char at(std::size_t i) const { return i < text_.size() ? foldToAscii(text_[i]) : '\0'; }
 
-    // The written-out form is longer than the typed text and, as x+x+x…
-    // nests to the left, can be deeper. A text whose form could not be read
-    // back is refused where that form passes a limit.
     void emit(const Operation& op, const Token& from, double number = 0)
     {
         program.push_back({&op, number});
-        write(written_, program.back());
-        if (written_.back().units > kMaxOwnEquationLength)
+        if (op.form == Form::Number || op.form == Form::Value)
+            ++values_;
+        else if (op.form == Form::Infix)
+            --values_;
+        if (values_ > kStackSize)
             fail(ReadProblem::TooLong, from);
-        if (written_.back().depth > kMaxParenthesisDepth)
-            fail(ReadProblem::TooDeep, from);
-        assert(written_.size() <= kStackSize);
     }
 
     void advance()
     {
+        if (pending_) {
+            token_ = *pending_;
+            pending_.reset();
+            return;
+        }
         while (at(pos_) == ' ')
             ++pos_;
         const std::size_t start = pos_;
         const char c = at(start);
         if (start == text_.size()) {
             token_ = {Kind::End, start, 0};
+        } else if (text_[start] == u'\u00B2' || text_[start] == u'\u00B3') {
+            // x² is x^2: the power and its exponent both stand at the ², so
+            // that the exponent binds as a typed one would.
+            token_ = {Kind::Symbol, start, 1, 0, find("^", Form::Infix)};
+            pending_ = Token{Kind::Number, start, 1, text_[start] == u'\u00B2' ? 2.0 : 3.0, &kNumber};
+            ++pos_;
+        } else if (text_[start] == u'\u221A') { // √, which takes its argument in parentheses as sqrt does
+            token_ = {Kind::Name, start, 1, 0, find("sqrt", Form::Function)};
+            ++pos_;
         } else if (isDigit(c) || c == '.') {
             token_ = number();
         } else if (isLetter(c)) {
@@ -199,9 +229,13 @@ private:
         } else if (c == '(' || c == ')') {
             token_ = {c == '(' ? Kind::Open : Kind::Close, start, 1};
             ++pos_;
+        } else if (c == '*' && at(start + 1) == '*') {
+            fail(ReadProblem::PowerWithStars, start, 2);
         } else if (const Operation *infix = find({&c, 1}, Form::Infix), *sign = find({&c, 1}, Form::Sign); infix || sign) {
             token_ = {Kind::Symbol, start, 1, 0, infix, sign};
             ++pos_;
+        } else if (c == ',' && start > 0 && isDigit(at(start - 1)) && isDigit(at(start + 1))) {
+            fail(ReadProblem::DecimalComma, start, 1);
         } else { // a character outside the Basic Multilingual Plane is marked whole
             const bool pair = start + 1 < text_.size() && (text_[start] & 0xFC00) == 0xD800 &&
                               (text_[start + 1] & 0xFC00) == 0xDC00;
@@ -232,19 +266,29 @@ private:
         return {Kind::Number, start, pos_ - start, value, &kNumber};
     }
 
-    // The longest known name at the start of the run of letters here.
+    // The longest known name at the start of the run of letters here. A run
+    // that reads further in lower case was meant in lower case; one that
+    // reads only once its first letter is taken away has that letter for a
+    // variable, unless a '(' makes it a function's name.
     Token name()
     {
-        std::string letters;
-        for (std::size_t i = pos_; isLetter(at(i)); ++i)
+        std::string letters, lower;
+        for (std::size_t i = pos_; isLetter(at(i)); ++i) {
             letters += at(i);
-        const Operation* longest = nullptr;
-        for (const Operation& o : kOperations)
-            if ((o.form == Form::Value || o.form == Form::Function) && letters.starts_with(o.text) &&
-                (!longest || o.text.size() > longest->text.size()))
-                longest = &o;
-        if (!longest)
+            lower += static_cast<char>(at(i) | 0x20);
+        }
+        const Operation* longest = longestName(letters);
+        if (const Operation* lowered = longestName(lower);
+            lowered && (!longest || lowered->text.size() > longest->text.size()))
+            fail(ReadProblem::UpperCaseName, pos_, lowered->text.size());
+        if (!longest) {
+            std::size_t after = pos_ + letters.size();
+            while (at(after) == ' ')
+                ++after;
+            if (at(after) != '(' && splitsIntoNames(std::string_view(lower).substr(1)))
+                fail(ReadProblem::UnknownVariable, pos_, 1);
             fail(ReadProblem::UnknownName, pos_, letters.size());
+        }
         pos_ += longest->text.size();
         return {Kind::Name, pos_ - longest->text.size(), longest->text.size(), 0, find(longest->written, longest->form)};
     }
@@ -299,7 +343,19 @@ private:
             emit(*t.operation, t, t.number);
             advance();
         } else if (t.kind == Kind::Name) {
+            // As in log10(x) or cosec(x): a name with more before its '(' is
+            // not one of the functions here.
+            std::size_t end = t.position + t.length;
+            while (isLetter(at(t.position)) && (isLetter(at(end)) || isDigit(at(end))))
+                ++end;
+            std::size_t open = end;
+            while (at(open) == ' ')
+                ++open;
+            if (end > t.position + t.length && at(open) == '(')
+                fail(ReadProblem::UnknownName, t.position, end - t.position);
             advance();
+            if (token_.kind == Kind::Symbol && token_.operation == find("^", Form::Infix)) // cos^2(x), cos²(x)
+                fail(ReadProblem::PowerOfFunction, t.position, token_.position + token_.length - t.position);
             if (token_.kind != Kind::Open)
                 fail(ReadProblem::FunctionNeedsParenthesis, token_);
             parenthesised();
@@ -315,7 +371,7 @@ private:
 
     void parenthesised()
     {
-        if (depth_ == kMaxParenthesisDepth)
+        if (depth_ == maxDepth_)
             fail(ReadProblem::TooDeep, token_);
         ++depth_;
         advance();
@@ -327,11 +383,18 @@ private:
     }
 
     std::u16string_view text_;
-    std::size_t pos_ = 0;
+    std::size_t pos_;
+    int maxDepth_;
     Token token_{Kind::End, 0, 0};
+    std::optional<Token> pending_; // the second token of one character
     int depth_ = 0;
-    std::vector<Written> written_;
+    std::size_t values_ = 0; // on the evaluator's stack after the program so far
 };
+
+bool readsAs(char16_t typed, char ascii)
+{
+    return foldToAscii(typed) == ascii || (ascii == '\'' && (typed == u'\u2019' || typed == u'\u2032'));
+}
 
 // One instruction of entry I, its lambda inlined.
 template <std::size_t I>
@@ -361,11 +424,50 @@ double* evaluate(std::size_t index, double* next, double number, double x, doubl
 
 } // namespace
 
+std::u16string_view rightHandSide(std::u16string_view typed)
+{
+    const auto blank = [&](std::size_t i) { return foldToAscii(typed[i]) == ' '; };
+    std::size_t start = 0, end = typed.size();
+    while (start < end && blank(start))
+        ++start;
+    while (end > start && blank(end - 1))
+        --end;
+    for (const std::string_view prefix : {"y'=", "dy/dx="}) {
+        std::size_t i = start, matched = 0;
+        for (; i < end && matched < prefix.size(); ++i) {
+            if (blank(i))
+                continue;
+            if (!readsAs(typed[i], prefix[matched]))
+                break;
+            ++matched;
+        }
+        if (matched == prefix.size()) {
+            while (i < end && blank(i))
+                ++i;
+            start = i;
+            break;
+        }
+    }
+    return typed.substr(start, end - start);
+}
+
 std::variant<OwnEquation, ReadError> OwnEquation::read(std::u16string_view text)
 {
-    if (text.size() > kMaxOwnEquationLength)
-        return ReadError{ReadProblem::TooLong, kMaxOwnEquationLength, text.size() - kMaxOwnEquationLength};
-    Reader reader(text);
+    const std::u16string_view rhs = rightHandSide(text);
+    const auto from = static_cast<std::size_t>(rhs.data() - text.data());
+    if (rhs.size() > kMaxOwnEquationLength)
+        return ReadError{ReadProblem::TooLong, from + kMaxOwnEquationLength, rhs.size() - kMaxOwnEquationLength};
+    return read(text, from, kMaxParenthesisDepth);
+}
+
+std::variant<OwnEquation, ReadError> OwnEquation::readWritten(std::u16string_view text)
+{
+    return read(text, 0, kMaxWrittenDepth);
+}
+
+std::variant<OwnEquation, ReadError> OwnEquation::read(std::u16string_view text, std::size_t from, int maxDepth)
+{
+    Reader reader(text, from, maxDepth);
     try {
         reader.readAll();
     } catch (const ReadError& error) {

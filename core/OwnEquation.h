@@ -11,7 +11,9 @@
 // (x + 1)(x - 1). A run of letters splits into the longest known names from
 // the left, so xy is x times y and pie is pi times e. Names are lower case.
 // Blanks, full-width forms from a Japanese input method and the signs that
-// readAs() writes read as their ASCII counterparts.
+// readAs() writes read as their ASCII counterparts. The way a learner writes
+// on paper reads too: x² and x³ as x^2 and x^3, √(x) as sqrt(x), and a
+// leading "y' =" or "dy/dx =" is passed over, as the editor shows it already.
 
 #include <cstddef>
 #include <string>
@@ -25,10 +27,15 @@ namespace rk {
 // Why a text cannot be read; the window words it in the user's language.
 enum class ReadProblem {
     Empty,
-    TooLong, // as typed, or as readAs() would write it out
-    TooDeep, // parentheses nested too deep, as typed or as readAs() would write them
+    TooLong, // without the blanks around it
+    TooDeep, // parentheses nested too deep
     UnknownCharacter,
     UnknownName,
+    UnknownVariable, // a letter standing alone, as t in 2ty
+    UpperCaseName,   // a known name typed in capitals, as Sin or PI: marks the name
+    PowerWithStars,  // ** for a power
+    DecimalComma,    // 0,5
+    PowerOfFunction, // cos^2(x): marks the name and the ^
     MalformedNumber,  // a point not followed by a digit, or a second point
     NumberOutOfRange, // too large for a double, or so small it would be 0
     MissingOperand,
@@ -51,6 +58,9 @@ class OwnEquation {
 public:
     // `text` is UTF-16 so that error positions are a line edit's cursor positions.
     static std::variant<OwnEquation, ReadError> read(std::u16string_view text);
+    // Reads what readAs() wrote, which may be longer and nest deeper than a
+    // typed text may; its nesting is still bounded, by the size of a program.
+    static std::variant<OwnEquation, ReadError> readWritten(std::u16string_view text);
 
     // The slope at (x, y): one IEEE double operation at a time, in the order
     // the text reads, nothing regrouped or folded.
@@ -79,6 +89,7 @@ public:
 
 private:
     explicit OwnEquation(std::vector<Instruction> program) : program_(std::move(program)) {}
+    static std::variant<OwnEquation, ReadError> read(std::u16string_view text, std::size_t from, int maxDepth);
 
     std::vector<Instruction> program_;
 };
@@ -89,8 +100,12 @@ struct KnownNames {
 };
 KnownNames knownNames();
 
-// An own equation as the equation list shows it: the text as typed, without
-// leading and trailing blanks, in UTF-8, and what it reads as.
+// The part of a typed text that is f(x, y): without the blanks around it and
+// a leading "y' =" or "dy/dx =". A view into `typed`.
+std::u16string_view rightHandSide(std::u16string_view typed);
+
+// An own equation as the equation list shows it: the right-hand side as
+// typed, in UTF-8, and what it reads as.
 struct TypedEquation {
     std::string text;
     OwnEquation program;

@@ -214,14 +214,6 @@ as it does near a pole.</source>
         <translation>右辺 f(x, y) を入力してください。例: x - y</translation>
     </message>
     <message>
-        <source>The equation is too long: it may have at most %1 characters, also as it reads with every product and parenthesis written out (character %2).</source>
-        <translation>方程式が長すぎます。積と括弧をすべて書き出した形でも %1 文字までです (%2 文字目)。</translation>
-    </message>
-    <message>
-        <source>Parentheses are nested more than %1 deep, also as it reads with every parenthesis written out (character %2).</source>
-        <translation>括弧の入れ子が %1 段を超えています。括弧をすべて書き出した形でも同じです (%2 文字目)。</translation>
-    </message>
-    <message>
         <source>Character %1, &quot;%2&quot;, cannot be part of an equation.</source>
         <translation>%1 文字目の「%2」は方程式に使えません。</translation>
     </message>
@@ -260,6 +252,34 @@ as it does near a pole.</source>
     <message>
         <source>&quot;%2&quot; at character %1 is not a known name. Known: %3 and the functions %4.</source>
         <translation>%1 文字目の「%2」は知らない名前です。使えるのは %3 と関数 %4 です。</translation>
+    </message>
+    <message>
+        <source>The equation is too long: it may have at most %1 characters (character %2).</source>
+        <translation>方程式が長すぎます。%1 文字までです (%2 文字目)。</translation>
+    </message>
+    <message>
+        <source>Parentheses are nested more than %1 deep (character %2).</source>
+        <translation>括弧の入れ子が %1 段を超えています (%2 文字目)。</translation>
+    </message>
+    <message>
+        <source>&quot;%2&quot; at character %1 is not a known name: the variable here is x.</source>
+        <translation>%1 文字目の「%2」は知らない名前です。ここでの変数は x です。</translation>
+    </message>
+    <message>
+        <source>&quot;%2&quot; at character %1: names are lower case, so type %3.</source>
+        <translation>%1 文字目の「%2」: 名前は小文字で書きます。%3 と入力してください。</translation>
+    </message>
+    <message>
+        <source>Use ^ for powers, not ** (character %1): for example x^2.</source>
+        <translation>%1 文字目: 累乗には ** ではなく ^ を使います。例: x^2</translation>
+    </message>
+    <message>
+        <source>Use a point in numbers, not a comma (character %1): for example 0.5.</source>
+        <translation>%1 文字目: 小数点にはコンマではなくピリオドを使います。例: 0.5</translation>
+    </message>
+    <message>
+        <source>Write the power after the function&apos;s argument, as in %2(x)^2 (character %1).</source>
+        <translation>累乗は関数の引数の後に書いてください。例: %2(x)^2 (%1 文字目)</translation>
     </message>
 </context>
 <context>

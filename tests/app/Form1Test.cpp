@@ -32,6 +32,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QAbstractTextDocumentLayout>
 #include <QTimer>
@@ -800,6 +801,8 @@ struct LocaleCase {
     const char* errorsEntry; // the list's menu entry for the errors
     const char* exactWord;   // how a row's truth begins with a closed form
     const char* referenceLine; // and with a computed reference
+    const char* starsHint;   // the editor's message for y**2
+    const char* endBeforeStart; // the message for x2 = -1 left of x1 = 0
 };
 
 const char* const kEnglish[] = {
@@ -819,11 +822,15 @@ const char* const kEnglish[] = {
     "Show errors",
     "\nexact: y = ",
     "\nreference: computed to about 1e-12\ny(x) = ",
+    "Use ^ for powers, not ** (character 2): for example x^2.",
+    "A run goes from x1 to the right, but x2 = -1 lies to the left of x1 = 0, so nothing was computed. Type an x2 "
+    "greater than x1.",
 };
 
 const LocaleCase kLocales[] = {
     {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5], kEnglish[6],
-     kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11], kEnglish[12], kEnglish[13], kEnglish[14]},
+     kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11], kEnglish[12], kEnglish[13], kEnglish[14],
+     kEnglish[15], kEnglish[16]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
@@ -840,11 +847,31 @@ const LocaleCase kLocales[] = {
      "厳密解を表示",
      "誤差を表示",
      "\n厳密解: y = ",
-     "\n参照解: 相対精度およそ 1e-12 で計算\ny(x) = "},
+     "\n参照解: 相対精度およそ 1e-12 で計算\ny(x) = ",
+     "2 文字目: 累乗には ** ではなく ^ を使います。例: x^2",
+     "計算は x1 から右へ進みますが、x2 = -1 は x1 = 0 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
-     kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11], kEnglish[12], kEnglish[13], kEnglish[14]},
+     kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11],
+     kEnglish[12], kEnglish[13], kEnglish[14], kEnglish[15], kEnglish[16]},
 };
+
+// The editor's message wraps within it and shows whole, unless it is longer
+// than a screenful's share; a screen reader is told it, from the label and
+// from the field.
+void expectWholeMessage(OwnEquationDialog* editor, bool scrolls = false)
+{
+    QApplication::processEvents(); // the layout follows the text
+    auto* label = editor->findChild<QLabel*>("OwnEquationReading");
+    EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+    EXPECT_LE(label->minimumSizeHint().width(), label->width()) << label->text().toStdString();
+    EXPECT_EQ(label->visibleRegion() == QRegion(label->rect()), !scrolls) << label->text().toStdString();
+    EXPECT_LE(editor->height(), editor->screen()->availableGeometry().height());
+    const QString said = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description);
+    EXPECT_EQ(said, label->text());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(editor->findChild<QLineEdit*>())->text(QAccessible::Description),
+              said);
+}
 
 // Translators first, then the window; English again afterwards.
 struct TranslatorsFor {
@@ -898,11 +925,23 @@ TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
         reactivate();
     }
 
+    // x2 left of x1: nothing listed, and said.
+    form.Text3->setFocus();
+    form.Text3->clear();
+    typeAndEnter("1");
+    typeAndEnter("-1");
+    ASSERT_NE(message(), nullptr);
+    EXPECT_EQ(message()->text(), QString::fromUtf8(GetParam().endBeforeStart));
+    EXPECT_EQ(listedCount(form), 0u);
+    message()->accept();
+    QApplication::processEvents();
+    reactivate();
+
     // Answered, the window goes on: a sound run works.
     form.Text3->setFocus();
     form.Text3->clear();
     typeAndEnter("1");
-    typeAndEnter("");
+    typeAndEnter("0.1"); // over x2 = -1, selected by the Enter before
     EXPECT_EQ(listedCount(form), 3u);
 }
 
@@ -1027,6 +1066,13 @@ TEST_P(RunsIn, OwnEquationEditor)
     ASSERT_NE(editor, nullptr);
     typeText(editor->findChild<QLineEdit*>(), "xcos(4x) -y");
     EXPECT_EQ(editor->findChild<QLabel*>("OwnEquationReading")->text(), QString::fromUtf8(GetParam().readAs));
+    expectWholeMessage(editor);
+    for (const char* typed : {"foo", "y**2"}) { // the longest message, with the known names, and a hint
+        editor->findChild<QLineEdit*>()->selectAll();
+        typeText(editor->findChild<QLineEdit*>(), typed);
+        expectWholeMessage(editor);
+    }
+    EXPECT_EQ(editor->findChild<QLabel*>("OwnEquationReading")->text(), QString::fromUtf8(GetParam().starsHint));
     if (const QString folder = qEnvironmentVariable("RK_PICTURES"); !folder.isEmpty()) {
         editor->adjustSize();
         QApplication::processEvents();
@@ -1111,7 +1157,7 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     reactivate();
     EXPECT_EQ(form.List2->count(), 6) << "Cancel changes nothing";
 
-    typeOwn("  xcos(4x) -y ");
+    typeOwn(QString::fromUtf8("\u00A0 y' = xcos(4x) -y\r\n")); // pasted, with what the field shows already
     ASSERT_EQ(form.List2->count(), 7);
     EXPECT_EQ(form.List2->item(6)->text(), "y' = xcos(4x) -y");
     EXPECT_EQ(ListIndex(*form.List2), 6);
@@ -1129,6 +1175,7 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     editor = openEditor();
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editorField(editor)->text(), "xcos(4x) -y");
+    expectWholeMessage(editor);
     editorField(editor)->selectAll();
     typeText(editorField(editor), "x - y");
     EXPECT_EQ(editorReading(editor), QString::fromUtf8("Read as: y' = x − y"));
@@ -1215,13 +1262,21 @@ TEST_F(OwnEquations, UnreadableTextsSayWhereAndAreMarked)
             }
         return count;
     };
+    expectWholeMessage(editor);
     const RefusedText cases[] = {
         {"x +", "A number, x, y or an opening parenthesis is missing at character 4.", false},
         {"foo(x)", "\"foo\" at character 1 is not a known name."},
         {"sin x", "The function before character 5 needs its argument in parentheses."},
         {"3..5", "The number at character 2 is malformed: a decimal point needs a digit after it."},
-        {"2 ** x", "A number, x, y or an opening parenthesis is missing at character 4."},
+        {"2 ** x", "Use ^ for powers, not ** (character 3): for example x^2."},
         {"(x + 1", "A closing parenthesis is missing at character 7.", false},
+        {"0,5*y", "Use a point in numbers, not a comma (character 2): for example 0.5."},
+        {"Ｓｉｎ(x)", "\"Ｓｉｎ\" at character 1: names are lower case, so type sin."},
+        {"log10(x)", "\"log10\" at character 1 is not a known name. Known: x, y, pi, e and the functions sin, cos, "
+                     "tan, asin, acos, atan, sinh, cosh, tanh, exp, ln, log, sqrt, abs."},
+        {"cos²(x)", "Write the power after the function's argument, as in cos(x)^2 (character 1)."},
+        {"-2ty", "\"t\" at character 3 is not a known name: the variable here is x."},
+        {"y' = (x", "A closing parenthesis is missing at character 8.", false},
     };
     for (const RefusedText& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -1230,12 +1285,19 @@ TEST_F(OwnEquations, UnreadableTextsSayWhereAndAreMarked)
         EXPECT_TRUE(editorReading(editor).startsWith(QString::fromUtf8(c.message))) << editorReading(editor).toStdString();
         EXPECT_FALSE(editorOk(editor)->isEnabled());
         EXPECT_EQ(marked() > 0, c.marked) << "the place is marked in the text";
+        expectWholeMessage(editor);
     }
     editorField(editor)->selectAll();
-    typeText(editorField(editor), QString::fromUtf8("ｘ－ｙ"));
+    typeText(editorField(editor), QString::fromUtf8("ｘ\r－\u2009ｙ\n"));
     EXPECT_EQ(editorReading(editor), QString::fromUtf8("Read as: y' = x − y"));
     EXPECT_TRUE(editorOk(editor)->isEnabled());
     EXPECT_EQ(marked(), 0);
+    // Within the limits as typed, whatever the length of its read-as line.
+    editorField(editor)->selectAll();
+    typeText(editorField(editor), QString(1000, 'x'));
+    EXPECT_TRUE(editorReading(editor).startsWith("Read as: y' = ((((")) << editorReading(editor).toStdString();
+    EXPECT_TRUE(editorOk(editor)->isEnabled());
+    expectWholeMessage(editor, true);
     editor->reject();
 }
 

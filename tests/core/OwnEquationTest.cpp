@@ -82,12 +82,25 @@ TEST(OwnEquation, ReadableTexts)
         {u"１．５ｅ－３\u3000＊\tｙ", "0.0015 · y", 0, 2, 0.003},
         {u"x·y⋅x×y − y÷2", "(((x · y) · x) · y) − (y / 2)", 1, 2, 3},
         {u"x\r\n-\u00A0y\u2009\u202F", "x − y", 5, 3, 2}, // a pasted line end, no-break and thin spaces
-        // Just inside the limits, as typed and as written out.
-        {repeat(u"-", 900) + u"y", repeat("−", 900) + "y", 0, 1, 1},
+        // As on paper: the field shows y' = already, powers and roots as signs.
+        {u" y' = x - y", "x − y", 5, 3, 2},
+        {u"y\u2019＝ｘ", "x", 5, 3, 5},
+        {u"dy / dx= -y", "−y", 0, 2, -2},
+        {u"x² + y³", "(x^2) + (y^3)", 3, 2, 17},
+        {u"-x²", "−(x^2)", 3, 0, -9},
+        {u"2x²y", "(2 · (x^2)) · y", 3, 2, 36},
+        {u"2^x²", "2^(x^2)", 2, 0, 16},
+        {u"√(x + y)", "sqrt(x + y)", 7, 2, 3},
+        // Just inside the limits as typed; pasted line ends around the text
+        // are not counted.
+        {u"\n" + repeat(u"-", 999) + u"y\r\n", repeat("−", 999) + "y", 0, 1, -1},
         {repeat(u"(", 100) + u"x" + repeat(u")", 100), "x", 7, 0, 7},
         {repeat(u"x^", 100) + u"1", repeat("x^(", 99) + "x^1" + repeat(")", 99), -1, 0, -1},
-        {u"x" + repeat(u"+x", 101), repeat("(", 100) + "x + x" + repeat(") + x", 100), 1, 0, 102},
-        {u"xy" + repeat(u"+xy", 82), repeat("(", 81) + "(x · y) + (x · y)" + repeat(") + (x · y)", 81), 1, 2, 166},
+        // Written out, longer or deeper than a typed text may be.
+        {u"x" + repeat(u"+x", 102), repeat("(", 101) + "x + x" + repeat(") + x", 101), 1, 0, 103},
+        {repeat(u"x", 1000), repeat("(", 998) + "x · x" + repeat(") · x", 998), -1, 0, 1},
+        {repeat(u"x^", 150) + u"1", repeat("x^(", 149) + "x^1" + repeat(")", 149), -1, 0, -1},
+        {u"xy" + repeat(u"+xy", 83), repeat("(", 82) + "(x · y) + (x · y)" + repeat(") + (x · y)", 82), 1, 2, 168},
     };
     for (const auto& c : cases) {
         const auto read = OwnEquation::read(c.text);
@@ -96,7 +109,7 @@ TEST(OwnEquation, ReadableTexts)
         EXPECT_EQ(equation.readAs(), c.readAs);
         EXPECT_EQ(bits(equation(c.x, c.y)), bits(c.slope)) << c.readAs;
 
-        const auto again = OwnEquation::read(utf16(equation.readAs()));
+        const auto again = OwnEquation::readWritten(utf16(equation.readAs()));
         ASSERT_TRUE(std::holds_alternative<OwnEquation>(again)) << c.readAs;
         EXPECT_TRUE(std::get<OwnEquation>(again) == equation) << c.readAs;
         EXPECT_EQ(std::get<OwnEquation>(again).readAs(), equation.readAs());
@@ -113,7 +126,10 @@ TEST(OwnEquation, RefusedTexts)
         {u"", ReadProblem::Empty, 0, 0},
         {u" \t\u3000", ReadProblem::Empty, 3, 0},
         {u"x +", ReadProblem::MissingOperand, 3, 0},
-        {u"2 ** x", ReadProblem::MissingOperand, 3, 1},
+        {u"2 ** x", ReadProblem::PowerWithStars, 2, 2},
+        {u"y**2", ReadProblem::PowerWithStars, 1, 2},
+        {u"0,5*y", ReadProblem::DecimalComma, 1, 1},
+        {u"x, y", ReadProblem::UnknownCharacter, 1, 1},
         {u"()", ReadProblem::MissingOperand, 1, 1},
         {u"sin(x", ReadProblem::MissingClosingParenthesis, 5, 0},
         {u")", ReadProblem::UnexpectedClosingParenthesis, 0, 1},
@@ -121,7 +137,22 @@ TEST(OwnEquation, RefusedTexts)
         {u"sin x", ReadProblem::FunctionNeedsParenthesis, 4, 1},
         {u"sin", ReadProblem::FunctionNeedsParenthesis, 3, 0},
         {u"foo(x)", ReadProblem::UnknownName, 0, 3},
-        {u"X", ReadProblem::UnknownName, 0, 1},
+        {u"foo", ReadProblem::UnknownName, 0, 3},
+        {u"log10(x)", ReadProblem::UnknownName, 0, 5},
+        {u"cosec (x)", ReadProblem::UnknownName, 0, 5},
+        {u"log10 x", ReadProblem::FunctionNeedsParenthesis, 3, 2},
+        {u"-2ty", ReadProblem::UnknownVariable, 2, 1},
+        {u"t(x)", ReadProblem::UnknownName, 0, 1},
+        {u"X", ReadProblem::UpperCaseName, 0, 1},
+        {u"xPI", ReadProblem::UpperCaseName, 1, 2},
+        {u"eXp(x)", ReadProblem::UpperCaseName, 0, 3},
+        {u"cos^2(x)", ReadProblem::PowerOfFunction, 0, 4},
+        {u"cos²(x)", ReadProblem::PowerOfFunction, 0, 4},
+        {u"√x", ReadProblem::FunctionNeedsParenthesis, 1, 1},
+        {u"²", ReadProblem::MissingOperand, 0, 1},
+        {u"x²2", ReadProblem::UnexpectedNumber, 2, 1},
+        {u"y' =", ReadProblem::Empty, 4, 0},
+        {u"y'", ReadProblem::UnknownCharacter, 1, 1},
         {u"x2", ReadProblem::UnexpectedNumber, 1, 1},
         {u"(x+1)2", ReadProblem::UnexpectedNumber, 5, 1},
         {u"3..5", ReadProblem::MalformedNumber, 1, 1},
@@ -132,19 +163,13 @@ TEST(OwnEquation, RefusedTexts)
         {u"1e-400", ReadProblem::NumberOutOfRange, 0, 6},
         {u"x # y", ReadProblem::UnknownCharacter, 2, 1},
         {u"x \U0001F600", ReadProblem::UnknownCharacter, 2, 2},
-        // Past the limits as typed...
+        // Past the limits.
         {repeat(u"x", 1001), ReadProblem::TooLong, 1000, 1},
+        {u"\r\n" + repeat(u"x", 1001) + u" ", ReadProblem::TooLong, 1002, 1},
         {repeat(u"(", 20000), ReadProblem::TooLong, 1000, 19000},
         {repeat(u"-", 20000) + u"y", ReadProblem::TooLong, 1000, 19001},
         {repeat(u"(", 101) + u"x" + repeat(u")", 101), ReadProblem::TooDeep, 100, 1},
         {repeat(u"sin(", 101) + u"x" + repeat(u")", 101), ReadProblem::TooDeep, 403, 1},
-        // ...and as written out: the 102nd '+' nests 101 deep, so does the
-        // product with the 103rd x and the 102nd '^' from the right; the
-        // 84th term (x · y) takes the line past 1000 units.
-        {u"x" + repeat(u"+x", 102), ReadProblem::TooDeep, 203, 1},
-        {repeat(u"x", 1000), ReadProblem::TooDeep, 102, 1},
-        {repeat(u"2^", 150) + u"2", ReadProblem::TooDeep, 97, 1},
-        {u"xy" + repeat(u"+xy", 83), ReadProblem::TooLong, 248, 1},
     };
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         const auto read = OwnEquation::read(cases[k].text);

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes, two to a UTF-16 unit, to OwnEquation::read. A text
 // it refuses must be marked within itself; a text it reads must read back
 // from its read-as line to the same program, the same line and the same
-// slopes. Any violation aborts with the offending text.
+// slopes, through readWritten, as the line may be longer and nest deeper
+// than a typed text may. Any violation aborts with the offending text.
 
 #include "core/OwnEquation.h"
 #include "tests/Utf16.h"
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const rk::OwnEquation& equation = std::get<rk::OwnEquation>(read);
     const std::string shown = equation.readAs();
-    const auto again = rk::OwnEquation::read(utf16(shown));
+    const auto again = rk::OwnEquation::readWritten(utf16(shown));
     if (!std::holds_alternative<rk::OwnEquation>(again))
         fail("read-as line is refused", text, shown);
     const rk::OwnEquation& back = std::get<rk::OwnEquation>(again);

@@ -23,6 +23,20 @@ void ResultsModel::publishAppended()
     beginInsertRows(QModelIndex(), static_cast<int>(published_), static_cast<int>(visible - 1));
     published_ = visible;
     endInsertRows();
+    if (showErrors_)
+        makeReferencesForErrors();
+}
+
+void ResultsModel::makeReferencesForErrors()
+{
+    const std::uint64_t generation = generation_;
+    for (std::size_t r = 0; r < table_.runCount() && generation == generation_; ++r) {
+        const RunSpan run = table_.run(r);
+        if (run.lines > 0 && run.equation->number != 0 && !ClosedForm::of(run.equation->number, run.x1, run.y1))
+            computed(run);
+    }
+    if (published_ > 0 && generation == generation_)
+        emit dataChanged(index(0), index(static_cast<int>(published_ - 1)), {Qt::DisplayRole});
 }
 
 void ResultsModel::clear()
@@ -41,7 +55,9 @@ void ResultsModel::setShowErrors(bool show)
     if (show == showErrors_)
         return;
     showErrors_ = show;
-    if (published_ > 0)
+    if (show)
+        makeReferencesForErrors();
+    else if (published_ > 0)
         emit dataChanged(index(0), index(static_cast<int>(published_ - 1)), {Qt::DisplayRole});
 }
 
@@ -83,7 +99,7 @@ const ReferenceRun* ResultsModel::computed(const RunSpan& run) const
     return references_[run.index].get();
 }
 
-std::optional<RowTruth> ResultsModel::truthAt(std::size_t index) const
+std::optional<RowTruth> ResultsModel::truthAt(std::size_t index, bool make) const
 {
     const TableRow row = table_.row(index);
     if (row.equation == 0)
@@ -101,7 +117,8 @@ std::optional<RowTruth> ResultsModel::truthAt(std::size_t index) const
         }
         return truth;
     }
-    const ReferenceRun* reference = computed(run);
+    const bool made = run.index < references_.size() && references_[run.index];
+    const ReferenceRun* reference = make || made ? computed(run) : nullptr;
     if (!reference)
         return std::nullopt;
     truth.kind = reference->kind;
@@ -139,7 +156,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         if (!showErrors_)
             return line;
         // A row past its reference's stop, or without one, has a dash.
-        const auto truth = truthAt(row);
+        const auto truth = truthAt(row, false);
         return line + QLatin1String("    ") +
                (truth && truth->value ? errorText(table_.row(row).y - *truth->value) : QStringLiteral("—"));
     }

@@ -37,8 +37,8 @@ public:
     bool showErrors() const { return showErrors_; }
 
     // Line `index`'s truth; none for a run without an equation, or while
-    // its reference is being made.
-    std::optional<RowTruth> truthAt(std::size_t index) const;
+    // its reference is being made, or, without `make`, not made yet.
+    std::optional<RowTruth> truthAt(std::size_t index, bool make = true) const;
     // "exact" when every run that listed lines has a closed form, else "reference".
     QString truthHeading() const;
 
@@ -46,6 +46,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    // Makes the references that the shown errors need, outside any repaint:
+    // a view paints its rows with what is made, and never waits on a dialog
+    // in the middle of a paint.
+    void makeReferencesForErrors();
     // The computed reference of run `runIndex`, made with a progress dialog
     // that shows when it takes longer than half a second and can cancel it.
     const ReferenceRun* computed(const RunSpan& run) const;

@@ -42,6 +42,15 @@ TableMenu::TableMenu(QListView& list, ResultsModel& results, FileSaver& saver)
     showErrors_->setObjectName("ShowErrors");
     menu_->addAction(showErrors_);
     connect(showErrors_, &QAction::toggled, &results_, &ResultsModel::setShowErrors);
+    // The design's list is as wide as x and y; the errors scroll into view.
+    connect(showErrors_, &QAction::toggled, &list_, [this](bool on) {
+        list_.setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        // Rows as wide as a line with its error, which the grid sets.
+        const QSize grid = list_.gridSize();
+        list_.setGridSize({on ? list_.fontMetrics().horizontalAdvance(QStringLiteral("-00.00    -0.00000    -0.00e-00"))
+                              : 1,
+                           grid.height()});
+    });
     connect(copyLine_, &QAction::triggered, this, &TableMenu::copyLine);
     connect(copyTable_, &QAction::triggered, this, &TableMenu::copyTable);
     connect(saveTable_, &QAction::triggered, this, &TableMenu::saveTable);

@@ -633,6 +633,8 @@ TEST_F(Results, ErrorsOnRequest)
     EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…", "", "Show errors"}));
     EXPECT_FALSE(menu->actions().last()->isChecked()) << "off at first";
     choose(menu, "Show errors");
+    QApplication::processEvents();
+    EXPECT_GT(form.List1->horizontalScrollBar()->maximum(), 0) << "the errors scroll into view";
 
     // The errors of 1.9976097e-8 at x = 1 and 2.58262e-9 at x = 0.05.
     const struct {
@@ -681,6 +683,8 @@ TEST_F(Results, ErrorsOnRequest)
 
     // Off again: as before, byte for byte.
     choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
+    QApplication::processEvents();
+    EXPECT_EQ(form.List1->horizontalScrollBar()->maximum(), 0);
     const std::vector<std::string> both = listed();
     EXPECT_EQ(std::vector<std::string>(both.begin(), both.begin() + 21), before);
     form.Command1->click();
@@ -752,6 +756,14 @@ TEST_F(Results, ExactSolutionOnRequest)
     choose(openMenu(form.Picture1, Way::ShiftF10), "Copy image");
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               form.Picture1->shownImage());
+    // With RK_PICTURES set to a folder, the window with the curve and the
+    // error column is saved there (make screenshot).
+    if (const QString folder = qEnvironmentVariable("RK_PICTURES"); !folder.isEmpty()) {
+        choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
+        form.List1->horizontalScrollBar()->setValue(form.List1->horizontalScrollBar()->maximum());
+        EXPECT_TRUE(form.grab().save(QDir(folder).filePath("exact-solution.png")));
+        choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
+    }
 
     choose(openMenu(form.Picture1, Way::RightButton), "Show exact solution");
     EXPECT_EQ(form.Picture1->shownImage(), without);

@@ -27,6 +27,7 @@ PlotMenu::PlotMenu(PictureBox& plot, FileSaver& saver)
     menu_->addSeparator();
     showSlopeField_->setCheckable(true);
     showExact_->setCheckable(true);
+    showExact_->setObjectName("ShowExactSolution");
     menu_->addActions({showSlopeField_, showExact_});
     connect(copyImage_, &QAction::triggered, this, &PlotMenu::copyImage);
     connect(saveImage_, &QAction::triggered, this, &PlotMenu::saveImage);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 namespace rk {
 namespace {
@@ -13,29 +12,6 @@ struct Start {
     int equation;
     double x1, y1;
 };
-
-class ClosedForms : public ::testing::TestWithParam<Start> {};
-
-// Each closed form starts at (x1, y1) and its slope, by central differences,
-// is the equation's at every point along the way: a wrong sign, coefficient
-// or constant anywhere shows at once.
-TEST_P(ClosedForms, StartAtTheStartAndSolveTheEquation)
-{
-    const Start s = GetParam();
-    const auto y = ClosedForm::of(s.equation, s.x1, s.y1);
-    ASSERT_TRUE(y.has_value());
-    EXPECT_NEAR((*y)(s.x1), s.y1, 4e-16 * std::max(1.0, std::fabs(s.y1)));
-    const double d = 1e-5;
-    for (double x = s.x1; x < s.x1 + 6; x += 0.37) {
-        const double slope = ((*y)(x + d) - (*y)(x - d)) / (2 * d);
-        EXPECT_NEAR(slope, f(s.equation, x, (*y)(x)), 1e-7 * std::max(1.0, std::fabs(slope))) << "x = " << x;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(EquationsOneToFive, ClosedForms, ::testing::Values(
-    Start{1, 0, 1}, Start{1, -2, -3.5}, Start{2, 0, 1}, Start{2, 1.5, -4}, Start{3, 0, 1}, Start{3, -7, 2.25},
-    Start{4, 0, 1}, Start{4, 0.3, -1}, Start{5, 0, 1}, Start{5, -1.2, 0.4}, Start{5, 3, -2}
-));
 
 struct Text {
     Start start;

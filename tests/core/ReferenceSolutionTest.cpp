@@ -82,14 +82,25 @@ struct Start {
     double x1, y1;
 };
 
-class ComputedAgainstClosed : public ::testing::TestWithParam<Start> {};
+class ClosedForms : public ::testing::TestWithParam<Start> {};
 
-// The computed reference, made for equations that have a closed form, to
-// within the accuracy it claims all the way out to x = 10: relative to y,
-// or where y crosses 0 to its change over a row.
-TEST_P(ComputedAgainstClosed, WithinItsAccuracy)
+// Each closed form starts at (x1, y1) and its slope, by central differences,
+// is the equation's along the way: a wrong sign, coefficient or constant
+// shows at once. The computed reference, made for the same start, agrees
+// with it to within the accuracy it claims all the way out to x = 10:
+// relative to y, or where y crosses 0 to its change over a row.
+TEST_P(ClosedForms, SolveTheEquationAndAgreeWithTheComputedReference)
 {
     const Start s = GetParam();
+    const auto y = ClosedForm::of(s.equation, s.x1, s.y1);
+    ASSERT_TRUE(y.has_value());
+    EXPECT_NEAR((*y)(s.x1), s.y1, 4e-16 * std::max(1.0, std::fabs(s.y1)));
+    const double d = 1e-5;
+    for (double x = s.x1; x < s.x1 + 6; x += 0.37) {
+        const double slope = ((*y)(x + d) - (*y)(x - d)) / (2 * d);
+        EXPECT_NEAR(slope, f(s.equation, x, (*y)(x)), 1e-7 * std::max(1.0, std::fabs(slope))) << "x = " << x;
+    }
+
     const std::int64_t rows = rowsTo(s.x1, 10);
     const ReferenceRun computed = computedReference({s.equation, nullptr}, s.x1, s.y1, kStep, rows);
     EXPECT_EQ(computed.kind, ReferenceKind::Computed);
@@ -103,9 +114,10 @@ TEST_P(ComputedAgainstClosed, WithinItsAccuracy)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EquationsOneToFive, ComputedAgainstClosed, ::testing::Values(
-    Start{1, 0, 1}, Start{1, -3.3, -2}, Start{2, 0, 1}, Start{2, -1, 0.5}, Start{2, 2.5, -3}, Start{3, 0, 1},
-    Start{3, -3.3, -2}, Start{4, 0, 1}, Start{4, 0.77, -0.2}, Start{5, 0, 1}, Start{5, -1, 0.5}, Start{5, 1.1, -1}
+INSTANTIATE_TEST_SUITE_P(EquationsOneToFive, ClosedForms, ::testing::Values(
+    Start{1, 0, 1}, Start{1, -3.3, -2}, Start{1, -2, -3.5}, Start{2, 0, 1}, Start{2, -1, 0.5}, Start{2, 2.5, -3},
+    Start{2, 1.5, -4}, Start{3, 0, 1}, Start{3, -3.3, -2}, Start{3, -7, 2.25}, Start{4, 0, 1}, Start{4, 0.77, -0.2},
+    Start{4, 0.3, -1}, Start{5, 0, 1}, Start{5, -1, 0.5}, Start{5, 1.1, -1}, Start{5, -1.2, 0.4}, Start{5, 3, -2}
 ));
 
 struct Known {

@@ -1,11 +1,26 @@
 #include "core/ResultsTable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace rk {
 
-void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass)
+int xDecimals(double h)
+{
+    // The fewest decimals, from two, that write h itself to within a
+    // billionth of it.
+    int decimals = 2;
+    double scale = 100;
+    while (decimals < kMaxXDecimals && std::fabs(std::round(h * scale) / scale - h) > 1e-9 * h) {
+        ++decimals;
+        scale *= 10;
+    }
+    return decimals;
+}
+
+void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass, double h,
+                            Method method)
 {
     // A run's lines arrive one by one; making room for all of them at once
     // spares the copies, and the spare half, of growing as they come. Growth
@@ -13,7 +28,7 @@ void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::
     const std::size_t needed = ys_.size() + static_cast<std::size_t>(std::max<std::int64_t>(lastPass + 1, 0));
     if (needed > ys_.capacity())
         ys_.reserve(std::max(needed, ys_.capacity() + ys_.capacity() / 2));
-    runs_.push_back({ys_.size(), x1, n, lastPass, equation});
+    runs_.push_back({ys_.size(), x1, n, lastPass, equation, h, method, xDecimals(h)});
 }
 
 void ResultsTable::clear()
@@ -44,28 +59,31 @@ RunSpan ResultsTable::run(std::size_t runIndex) const
     const Run& r = runs_.at(runIndex);
     const std::size_t end = runIndex + 1 < runs_.size() ? runs_[runIndex + 1].firstLine : ys_.size();
     const std::size_t lines = end - r.firstLine;
-    return {runIndex, r.firstLine, lines, r.x1, lines > 0 ? ys_[r.firstLine] : 0.0, r.lastPass, &r.equation};
+    return {runIndex, r.firstLine, lines, r.x1, lines > 0 ? ys_[r.firstLine] : 0.0, r.lastPass, &r.equation, r.h,
+            r.method};
 }
 
 TableRow ResultsTable::row(std::size_t index) const
 {
     const Run& run = runOf(index);
     const auto pass = static_cast<std::int64_t>(index - run.firstLine);
-    return {run.equation.number, run.equation.own.get(), abscissa(run.x1, pass), ys_[index], pass, run.n, run.lastPass};
+    return {run.equation.number, run.equation.own.get(), abscissa(run.x1, pass, run.h), ys_[index], pass, run.n,
+            run.lastPass, run.h, run.method};
 }
 
 std::size_t ResultsTable::writeLine(std::size_t index, char* out, std::string_view separator) const
 {
-    const TableRow r = row(index);
-    std::size_t length = formatFixed(r.x, 2, out);
+    const Run& run = runOf(index);
+    const auto pass = static_cast<std::int64_t>(index - run.firstLine);
+    std::size_t length = formatFixed(abscissa(run.x1, pass, run.h), run.xDecimals, out);
     length += separator.copy(out + length, kMaxSeparator);
-    return length + formatFixed(r.y, 5, out + length);
+    return length + formatFixed(ys_[index], 5, out + length);
 }
 
 Stages ResultsTable::stepAt(std::size_t index) const
 {
     const TableRow r = row(index);
-    return withRightHandSide(r.equation, r.own, [&](const auto& f) { return rungeKuttaStep(f, r.x, r.y, kStep); });
+    return withRightHandSide(r.equation, r.own, [&](const auto& f) { return methodStep(r.method, f, r.x, r.y, r.h); });
 }
 
 std::string ResultsTable::line(std::size_t index) const

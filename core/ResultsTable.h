@@ -8,8 +8,8 @@
 // it had been stored.
 
 #include "core/Catalogue.h"
-#include "core/RungeKuttaStep.h"
 #include "core/FormatFixed.h"
+#include "core/Methods.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +27,8 @@ struct TableRow {
     std::int64_t pass;     // 0 for the first line of its run
     double n;              // the run's (x2 - x1) / h
     std::int64_t lastPass; // the run's passes are i = 0 .. lastPass (lastPassOf(n))
+    double h;
+    Method method;
 };
 
 // A run as the table holds it: what its reference solution is made from.
@@ -37,27 +39,37 @@ struct RunSpan {
     double x1, y1;         // y1 is the first line's y; 0 when it listed nothing
     std::int64_t lastPass;
     const Equation* equation;
+    double h;
+    Method method;
 };
+
+// How many decimals a table line gives x for a run at step h: two, as the
+// design lists 0.05's rows, or as many as it takes to tell the rows of a
+// finer step apart (0.025 -> 3, 0.00625 -> 5), at most kMaxXDecimals.
+inline constexpr int kMaxXDecimals = 10;
+int xDecimals(double h);
 
 class ResultsTable {
 public:
     // A run of `equation` from x1 with (x2 - x1) / h = n starts; at most
     // lastPass + 1 lines follow. The run keeps its equation, so its rows
     // explain their steps whatever is typed later.
-    void beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass);
+    void beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass, double h = kStep,
+                  Method method = Method::RungeKutta);
     // The ordinate of the run's next pass.
     void append(double y) { ys_.push_back(y); }
 
     std::size_t count() const { return ys_.size(); }
     TableRow row(std::size_t index) const;
-    // "x    y": x with two decimals, four spaces, y with five.
+    // "x    y": x with two decimals (xDecimals of the run's h), four spaces,
+    // y with five.
     std::string line(std::size_t index) const;
     // The same into `out`, which holds kLineBufferSize characters, with
     // another separator (at most kMaxSeparator characters) if need be;
     // returns the length.
     std::size_t writeLine(std::size_t index, char* out, std::string_view separator = "    ") const;
     // The step from the line to the next, computed again from the line's
-    // exact numbers with the run's equation and step: the very values the
+    // exact numbers with the run's equation, method and step: the very values the
     // run used, so k1..k4 and the next ordinate explain the line.
     Stages stepAt(std::size_t index) const;
     void clear();
@@ -77,6 +89,9 @@ private:
         double n;
         std::int64_t lastPass;
         Equation equation;
+        double h;
+        Method method;
+        int xDecimals;
     };
     const Run& runOf(std::size_t index) const;
 

@@ -7,14 +7,14 @@
 
 namespace rk {
 
-// The fixed step of every run.
+// The step of every run unless the learner chooses another.
 inline constexpr double kStep = 0.05;
 
 // The abscissa of pass i: computed afresh from the start, never by adding
 // the step to the previous abscissa, so no rounding error accumulates.
-inline double abscissa(double x1, std::int64_t i)
+inline double abscissa(double x1, std::int64_t i, double h = kStep)
 {
-    return x1 + (static_cast<double>(i) * kStep);
+    return x1 + (static_cast<double>(i) * h);
 }
 
 struct Stages {

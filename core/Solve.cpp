@@ -41,15 +41,16 @@ RunReport stopped(Stop why, double x, std::int64_t linesListed)
 // template argument so that it is inlined into the loop. A typed equation
 // may have no value where the built-in ones always have one; its run stops
 // at the row whose step has a slope that is not finite.
-template <typename RightHandSide>
-RunReport run(const RightHandSide& f, const TypedEquation* own, double x1, double y1, std::int64_t last,
-              PointSink& picture, ResultsTable& table)
+template <typename RightHandSide, typename Step>
+RunReport run(const RightHandSide& f, const Step& methodStep, const FormValues& form, const TypedEquation* own,
+              std::int64_t last, PointSink& picture, ResultsTable& table)
 {
+    const double x1 = form.x1, h = form.h;
     std::int64_t listed = 0;
-    double y = y1;
+    double y = form.y1;
     for (std::int64_t i = 0; i <= last; ++i) {
-        const double x = abscissa(x1, i);
-        const Stages step = rungeKuttaStep(f, x, y, kStep);
+        const double x = abscissa(x1, i, h);
+        const Stages step = methodStep(f, x, y, h);
         plot(picture, x, y, PointKind::Solution);
         plot(picture, x, step.k1, PointKind::Slope);
         if (!std::isfinite(x) || !std::isfinite(y))
@@ -57,7 +58,7 @@ RunReport run(const RightHandSide& f, const TypedEquation* own, double x1, doubl
         table.append(y);
         ++listed;
         if (own)
-            if (const auto problem = slopeProblem(own, x, y, step))
+            if (const auto problem = slopeProblem(own, form.method, x, y, h, step))
                 return stopped(problem->why, x, listed);
         y = step.next;
     }
@@ -68,18 +69,19 @@ RunReport run(const RightHandSide& f, const TypedEquation* own, double x1, doubl
 
 } // namespace
 
-std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, double x, double y, const Stages& step)
+bool isValidStep(double h) { return h > 0 && std::isfinite(h); }
+
+std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, Method method, double x, double y, double h,
+                                         const Stages& step)
 {
-    // Where each stage was taken, as rungeKuttaStep takes it.
-    const double hh = kStep / 2;
-    const double xs[] = {x, x + hh, x + hh, x + kStep};
-    const double ys[] = {y, y + (step.k1 * hh), y + (step.k2 * hh), y + (step.k3 * kStep)};
+    const auto points = stagePoints(method, x, y, h, step);
     const double ks[] = {step.k1, step.k2, step.k3, step.k4};
-    for (int stage = 0; stage < 4; ++stage) {
+    for (int stage = 0; stage < methodInfo(method).stages; ++stage) {
         if (std::isfinite(ks[stage]))
             continue;
-        const bool overflowed = !own || std::isinf(ks[stage]) || !std::isfinite(ys[stage]) ||
-                                own->program.overflowsAt(xs[stage], ys[stage]);
+        const StagePoint at = points[static_cast<std::size_t>(stage)];
+        const bool overflowed =
+            !own || std::isinf(ks[stage]) || !std::isfinite(at.y) || own->program.overflowsAt(at.x, at.y);
         return SlopeProblem{stage, overflowed ? Stop::BeyondRange : Stop::NoSlope};
     }
     return std::nullopt;
@@ -105,9 +107,11 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
     const Equation equation{number, number == kOwnEquation ? form.own : nullptr};
     const double x1 = form.x1, y1 = form.y1, x2 = form.x2;
 
+    if (!isValidStep(form.h))
+        return refused(Refusal::StepNotValid);
     if (!std::isfinite(x1) || !std::isfinite(x2))
         return refused(Refusal::InputNotFinite);
-    const double n = (x2 - x1) / kStep;
+    const double n = (x2 - x1) / form.h;
     // Finite ends far apart make n infinite: too many as well.
     if (!(n < static_cast<double>(kMaxPasses) + 1) || lastPassOf(n) >= kMaxPasses)
         return refused(Refusal::TooManyPasses);
@@ -120,8 +124,10 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
         plot(picture, x1, f(x1, y1), PointKind::Slope);
         if (last < 0)
             return refused(Refusal::EndBeforeStart);
-        table.beginRun(equation, x1, n, last);
-        return run(f, equation.own.get(), x1, y1, last, picture, table);
+        table.beginRun(equation, x1, n, last, form.h, form.method);
+        return withMethod(form.method, [&](const auto& step) {
+            return run(f, step, form, equation.own.get(), last, picture, table);
+        });
     });
 }
 

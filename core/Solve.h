@@ -1,8 +1,9 @@
 #pragma once
-// The classical fourth-order Runge-Kutta run at the fixed step 0.05.
+// A run of y' = f(x, y): the classical fourth-order Runge-Kutta method at
+// the step 0.05 unless the learner chose another method or step.
 
+#include "core/Methods.h"
 #include "core/ResultsTable.h"
-#include "core/RungeKuttaStep.h"
 #include "core/PointSink.h"
 
 #include <cstdint>
@@ -19,7 +20,12 @@ struct FormValues {
     double y1 = 0;   // initial ordinate y(x1)
     double x2 = 0;   // final abscissa
     std::shared_ptr<const TypedEquation> own = nullptr; // the equation the user typed, if any
+    double h = kStep;                                   // the step
+    Method method = Method::RungeKutta;
 };
+
+// Whether h can be a run's step: positive and finite.
+bool isValidStep(double h);
 
 // A run of more passes than this is refused before it starts.
 inline constexpr std::int64_t kMaxPasses = 1'000'000;
@@ -52,6 +58,7 @@ enum class Refusal {
     StartNotFinite, // y1 is infinite
     TooManyPasses,  // more than kMaxPasses passes, however many more
     EndBeforeStart, // x2 lies left of x1: only the start points are drawn
+    StepNotValid,   // h is not positive and finite
 };
 
 // What happened, for the window to put into words in the user's language.
@@ -64,7 +71,7 @@ struct RunReport {
     Refusal refusal = Refusal::None; // Refused: why
 };
 
-// The first of a step's four slopes that is not finite, k1 = 0 to k4 = 3,
+// The first of a step's slopes that is not finite, k1 = 0 to k4 = 3,
 // and why: beyond the range when it, the point it was taken at or a value on
 // the way to it is infinite; no value when a typed equation has none there.
 // The built-in equations have a value wherever their numbers are finite.
@@ -72,9 +79,11 @@ struct SlopeProblem {
     int stage;
     Stop why;
 };
-std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, double x, double y, const Stages& step);
+std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, Method method, double x, double y, double h,
+                                         const Stages& step);
 
-// Integrates y' = f(x, y), y(x1) = y1 from x1 towards x2. Per pass it plots
+// Integrates y' = f(x, y), y(x1) = y1 from x1 towards x2 with the form's
+// method and step. Per pass it plots
 // the solution point in light red and the slope point in light blue, then
 // lists x and y. Never clears what earlier runs drew or listed.
 RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table);

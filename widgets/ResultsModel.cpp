@@ -91,7 +91,7 @@ const ReferenceRun* ResultsModel::computed(const RunSpan& run) const
                                            cancel = true;
                                    }};
     auto made = std::make_unique<const ReferenceRun>(
-        referenceSolution(*run.equation, run.x1, run.y1, kStep, rows, control));
+        referenceSolution(*run.equation, run.x1, run.y1, run.h, rows, control));
     if (generation != generation_)
         return nullptr; // Ready came meanwhile: the run is gone
     making_[run.index] = false;

@@ -144,7 +144,7 @@ QString explainStep(const ResultsTable& table, std::size_t index, const std::opt
         text = text.left(kLongestEquation - 1) + QChar(0x2026);
     QStringList lines{text, QCoreApplication::translate("StepExplanation", "x = %1   y = %2")
                                 .arg(fixed(row.x, 2), fixed(row.y, 5))};
-    const auto problem = slopeProblem(row.own, row.x, row.y, stages);
+    const auto problem = slopeProblem(row.own, row.method, row.x, row.y, row.h, stages);
     for (std::size_t stage = 0; stage < std::size(values); ++stage) {
         if (problem && problem->why == Stop::NoSlope && static_cast<std::size_t>(problem->stage) == stage) {
             // A typed equation's run stops at the row whose step has a slope without a value.
@@ -160,7 +160,7 @@ QString explainStep(const ResultsTable& table, std::size_t index, const std::opt
             //: %1 is k1 to k4 or y(x + h), as the lines above name them; %2 is the next row's x.
             lines << QCoreApplication::translate("StepExplanation",
                                                  "%1 is beyond the range of numbers, so the run stops before x = %2.")
-                         .arg(QString::fromLatin1(kStageLines[stage].name), fixed(abscissa(x1, row.pass + 1), 2));
+                         .arg(QString::fromLatin1(kStageLines[stage].name), fixed(abscissa(x1, row.pass + 1, row.h), 2));
             break;
         }
         lines << QCoreApplication::translate("StepExplanation", kStageLines[stage].text).arg(fixed(values[stage], 5));

@@ -4,6 +4,7 @@
 #include "app/HelpText.h"
 #include "app/OwnEquationDialog.h"
 #include "app/FileSaver.h"
+#include "app/MethodMenu.h"
 #include "app/PlotMenu.h"
 #include "app/TableMenu.h"
 #include "core/Catalogue.h"
@@ -20,6 +21,8 @@
 #include "widgets/MessageNumbers.h"
 #include "widgets/QtText.h"
 #include "widgets/Twips.h"
+
+#include "widgets/MethodNames.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -65,6 +68,13 @@ void setColours(QWidget& widget, const ControlDesign& design)
     widget.setPalette(palette);
 }
 
+// The span a run of kMaxPasses steps of h covers, grouped when whole.
+QString longestSpan(double h)
+{
+    const double span = static_cast<double>(kMaxPasses) * h;
+    return span == std::round(span) && span < 1e15 ? grouped(std::llround(span)) : shortest(span);
+}
+
 } // namespace
 
 QString Form1::messageFor(const RunReport& report) const
@@ -83,8 +93,7 @@ QString Form1::messageFor(const RunReport& report) const
         return tr("The initial ordinate y1 is beyond the range of numbers, so the run was not started.");
     if (report.refusal == Refusal::TooManyPasses)
         return tr("A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.")
-            .arg(grouped(kMaxPasses), shortest(kStep),
-                 grouped(std::llround(static_cast<double>(kMaxPasses) * kStep)));
+            .arg(grouped(kMaxPasses), shortest(values_.h), longestSpan(values_.h));
     return tr("The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run "
               "was not started.");
 }
@@ -117,6 +126,8 @@ Form1::Form1()
     Label4 = static_cast<QLabel*>(get("Label4"));
     Label5 = static_cast<QLabel*>(get("Label5"));
     Label6 = static_cast<QLabel*>(get("Label6"));
+    designHeading_ = Label6->text();
+    designHeadingWidth_ = Label6->width();
     Command1 = static_cast<QPushButton*>(get("Command1"));
     Command2 = static_cast<QPushButton*>(get("Command2"));
     Command3 = static_cast<QPushButton*>(get("Command3"));
@@ -170,6 +181,8 @@ Form1::Form1()
     equationMenu_->setObjectName("EquationMenu");
     auto* own = equationMenu_->addAction(QString());
     connect(own, &QAction::triggered, this, &Form1::editOwnEquation);
+    methodMenu_ = new MethodMenu(*equationMenu_, *this);
+    connect(methodMenu_, &MethodMenu::changed, this, &Form1::useMethodAndStep);
     List2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(List2, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { openEquationMenu(List2->viewport()->mapToGlobal(at)); });
@@ -339,6 +352,7 @@ void Form1::openEquationMenu(QPoint global)
 {
     // Worded when shown, in the language installed at that moment.
     equationMenu_->actions().first()->setText(tr("Own equation…"));
+    methodMenu_->retranslate();
     equationMenu_->popup(global);
 }
 
@@ -366,6 +380,19 @@ void Form1::useOwnEquation(std::shared_ptr<const TypedEquation> equation)
     // Selected as a click would select it: List2_Click makes eqNo 7.
     List2->setCurrentRow(row);
     updateSlopeField(); // also when the row was selected already
+}
+
+void Form1::useMethodAndStep()
+{
+    values_.h = methodMenu_->step();
+    values_.method = methodMenu_->method();
+    // The heading above the plot names the method the next run uses; the
+    // design's own wording stays while nothing else was chosen.
+    const QString design = toQString(kForm1Design.caption);
+    const QString heading = methodMenu_->isDefault() ? designHeading_ : methodHeading(values_.method, values_.h);
+    Label6->setText(heading);
+    Label6->resize(std::max(designHeadingWidth_, Label6->sizeHint().width()), Label6->height());
+    setWindowTitle(methodMenu_->isDefault() ? design : design + QStringLiteral(" — ") + heading);
 }
 
 void Form1::updateSlopeField()

@@ -44,6 +44,7 @@ namespace rk {
 
 struct ControlDesign;
 class HintBubble;
+class MethodMenu;
 class ResultsModel;
 
 class Form1 : public QWidget {
@@ -86,6 +87,8 @@ private:
     // becomes List2's seventh row and is selected.
     void openEquationMenu(QPoint global);
     void editOwnEquation();
+    // The step and method chosen in List2's menu, for the next runs.
+    void useMethodAndStep();
     void useOwnEquation(std::shared_ptr<const TypedEquation> equation);
     // Draws the slope field of the equation selected now beneath the plot,
     // or removes it, as the plot's menu says.
@@ -100,6 +103,9 @@ private:
     FormValues values_;
     ResultsModel* results_ = nullptr; // what List1 shows
     QMenu* equationMenu_ = nullptr;
+    MethodMenu* methodMenu_ = nullptr;
+    QString designHeading_; // Label6 as the design has it
+    int designHeadingWidth_ = 0;
     QAction* showSlopeField_ = nullptr;
     QAction* showExact_ = nullptr;
     HintBubble* hint_ = nullptr; // what a number box was read as, when that may surprise

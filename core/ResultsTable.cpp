@@ -9,10 +9,10 @@ namespace rk {
 int xDecimals(double h)
 {
     // The fewest decimals, from two, that write h itself to within a
-    // billionth of it.
+    // millionth of a millionth of it.
     int decimals = 2;
     double scale = 100;
-    while (decimals < kMaxXDecimals && std::fabs(std::round(h * scale) / scale - h) > 1e-9 * h) {
+    while (decimals < kMaxXDecimals && std::fabs(std::round(h * scale) / scale - h) > 1e-12 * h) {
         ++decimals;
         scale *= 10;
     }

@@ -69,7 +69,7 @@ RunReport run(const RightHandSide& f, const Step& methodStep, const FormValues& 
 
 } // namespace
 
-bool isValidStep(double h) { return h > 0 && std::isfinite(h); }
+bool isValidStep(double h) { return h >= kMinStep && h <= kMaxStep; }
 
 std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, Method method, double x, double y, double h,
                                          const Stages& step)

@@ -24,7 +24,11 @@ struct FormValues {
     Method method = Method::RungeKutta;
 };
 
-// Whether h can be a run's step: positive and finite.
+// The steps a learner may choose. Below the least, x1 + h would round back
+// to x1 for many an x1 a learner types; past the greatest a run is one row.
+inline constexpr double kMinStep = 1e-9;
+inline constexpr double kMaxStep = 1e9;
+// Whether h can be a run's step: from kMinStep to kMaxStep.
 bool isValidStep(double h);
 
 // A run of more passes than this is refused before it starts.
@@ -58,7 +62,7 @@ enum class Refusal {
     StartNotFinite, // y1 is infinite
     TooManyPasses,  // more than kMaxPasses passes, however many more
     EndBeforeStart, // x2 lies left of x1: only the start points are drawn
-    StepNotValid,   // h is not positive and finite
+    StepNotValid,   // h lies outside kMinStep .. kMaxStep
 };
 
 // What happened, for the window to put into words in the user's language.

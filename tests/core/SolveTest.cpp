@@ -41,7 +41,10 @@ struct Outcome {
     std::vector<std::string> lines() const { return linesOf(table); }
 };
 
-FormValues form(int eq, double x1, double y1, double x2) { return {eq, x1, y1, x2, nullptr}; }
+FormValues form(int eq, double x1, double y1, double x2, double h = kStep, Method method = Method::RungeKutta)
+{
+    return {eq, x1, y1, x2, nullptr, h, method};
+}
 
 Outcome solve(const FormValues& values)
 {
@@ -57,10 +60,11 @@ struct Reference {
 
 // The run written out apart from Solve, in plain doubles and with printf's
 // digits, on the catalogue's right-hand sides (checked on their own).
-Reference reference(int eq, double x1, double y1, double x2)
+Reference reference(int eq, double x1, double y1, double x2, double h = 0.05, Method method = Method::RungeKutta,
+                    int xDecimals = 2)
 {
     Reference r;
-    const double h = 0.05, n = (x2 - x1) / h, hh = h / 2;
+    const double n = (x2 - x1) / h, hh = h / 2;
     double y = y1;
     r.points.push_back({float(x1), float(y1), PointKind::Solution});
     r.points.push_back({float(x1), float(f(eq, x1, y1)), PointKind::Slope});
@@ -69,11 +73,19 @@ Reference reference(int eq, double x1, double y1, double x2)
         const double k1 = f(eq, x, y);
         r.points.push_back({float(x), float(y), PointKind::Solution});
         r.points.push_back({float(x), float(k1), PointKind::Slope});
-        r.lines.push_back(printfFixed(x, 2) + "    " + printfFixed(y, 5));
-        const double k2 = f(eq, x + hh, y + k1 * hh);
-        const double k3 = f(eq, x + hh, y + k2 * hh);
-        const double k4 = f(eq, x + h, y + k3 * h);
-        y = y + (h * ((k1 + k4) + 2 * (k2 + k3))) / 6;
+        r.lines.push_back(printfFixed(x, xDecimals) + "    " + printfFixed(y, 5));
+        if (method == Method::Euler) {
+            y = y + h * k1;
+        } else if (method == Method::Heun) {
+            y = y + (h * (k1 + f(eq, x + h, y + k1 * h))) / 2;
+        } else if (method == Method::Midpoint) {
+            y = y + h * f(eq, x + hh, y + k1 * hh);
+        } else {
+            const double k2 = f(eq, x + hh, y + k1 * hh);
+            const double k3 = f(eq, x + hh, y + k2 * hh);
+            const double k4 = f(eq, x + h, y + k3 * h);
+            y = y + (h * ((k1 + k4) + 2 * (k2 + k3))) / 6;
+        }
     }
     return r;
 }
@@ -103,6 +115,9 @@ INSTANTIATE_TEST_SUITE_P(FromStartOne, WorkedTables, ::testing::Values(
 struct Case {
     int eq;
     double x1, y1, x2;
+    double h = 0.05;
+    Method method = Method::RungeKutta;
+    int xDecimals = 2;
 };
 
 class AgainstPlainDoubles : public ::testing::TestWithParam<Case> {};
@@ -110,8 +125,8 @@ class AgainstPlainDoubles : public ::testing::TestWithParam<Case> {};
 TEST_P(AgainstPlainDoubles, SameLinesAndPointsInOrder)
 {
     const Case& c = GetParam();
-    const Outcome run = solve(form(c.eq, c.x1, c.y1, c.x2));
-    const Reference want = reference(c.eq, c.x1, c.y1, c.x2);
+    const Outcome run = solve(form(c.eq, c.x1, c.y1, c.x2, c.h, c.method));
+    const Reference want = reference(c.eq, c.x1, c.y1, c.x2, c.h, c.method, c.xDecimals);
     EXPECT_EQ(run.report.outcome, RunOutcome::Completed);
     EXPECT_EQ(run.report.linesListed, static_cast<std::int64_t>(want.lines.size()));
     EXPECT_EQ(run.lines(), want.lines);
@@ -121,13 +136,62 @@ TEST_P(AgainstPlainDoubles, SameLinesAndPointsInOrder)
 INSTANTIATE_TEST_SUITE_P(AllEquations, AgainstPlainDoubles, ::testing::Values(
     // The plain run counts passes by floor(n): no case lies near a whole n.
     Case{1, 0, 1, 10}, Case{2, -1.5, 3, 12}, Case{3, 0, -4, 5}, Case{4, 0.3, 0.7, 16.01},
-    Case{5, -2, 2, 18}, Case{6, 0, 1, 18}, Case{6, -3.7, -2.2, 40}, Case{0, 0, 1, 1}
+    Case{5, -2, 2, 18}, Case{6, 0, 1, 18}, Case{6, -3.7, -2.2, 40}, Case{0, 0, 1, 1},
+    // Other steps and methods; x gets the decimals that tell the rows apart.
+    Case{1, 0, 1, 10.01, 0.1, Method::Euler}, Case{2, -1.5, 3, 12.01, 0.1, Method::Heun},
+    Case{5, -2, 2, 18.01, 0.1, Method::Midpoint}, Case{6, 0, 1, 18.01, 0.3, Method::RungeKutta},
+    Case{4, 0.3, 0.7, 2.01, 0.025, Method::Heun, 3}, Case{6, 0, 1, 1.001, 0.00625, Method::Euler, 5},
+    Case{2, 0, 1, 0.9, 1.0 / 3, Method::Midpoint, 10}
 ));
+
+// A row's step, recomputed for its explanation, gives the next row exactly:
+// for every method, built-in equation and a typed one.
+TEST(Solve, EachRowsStepGivesTheNextRowForEveryMethod)
+{
+    const auto typed = std::make_shared<const TypedEquation>(
+        TypedEquation{"", std::get<OwnEquation>(OwnEquation::read(u"x/2 - sin(x + y) + y^2/9"))});
+    for (const MethodInfo& info : kMethods)
+        for (int eq = 1; eq <= kOwnEquation; ++eq) {
+            SCOPED_TRACE(std::string(info.name) + " on equation " + std::to_string(eq));
+            FormValues values = form(eq, -0.4, 0.8, 2, 0.1, info.method);
+            values.own = typed;
+            const Outcome run = solve(values);
+            ASSERT_EQ(run.table.count(), 25u);
+            for (std::size_t i = 0; i + 1 < run.table.count(); ++i)
+                ASSERT_EQ(run.table.stepAt(i).next, run.table.row(i + 1).y) << "row " << i;
+        }
+}
+
+// A step's error shrinks as h^order: each method, over one span, gives its
+// order in the ratio of the end errors at h and h/2.
+TEST(Solve, EachMethodHasItsOrderOnOneSpan)
+{
+    for (const MethodInfo& info : kMethods) {
+        double previous = 0;
+        for (const double h : {0.1, 0.05}) {
+            const Outcome run = solve(form(1, 0, 1, 1, h, info.method));
+            const double error = std::fabs(run.table.row(run.table.count() - 1).y - std::exp(-1.0));
+            if (previous > 0) {
+                EXPECT_NEAR(std::log2(previous / error), info.order, 0.15) << info.name;
+            }
+            previous = error;
+        }
+    }
+}
+
+TEST(Solve, XDecimalsTellTheRowsOfAStepApart)
+{
+    const std::pair<double, int> cases[] = {{0.05, 2}, {0.1, 2}, {2.5, 2}, {1e9, 2}, {0.025, 3},
+                                            {0.0125, 4}, {0.00625, 5}, {1e-9, 9}, {1.0 / 3, 10}};
+    for (const auto& [h, decimals] : cases)
+        EXPECT_EQ(xDecimals(h), decimals) << h;
+}
 
 struct CountCase {
     double x1, x2;
     std::size_t lines;
     const char* last;
+    double h = 0.05;
 };
 
 class PassCount : public ::testing::TestWithParam<CountCase> {};
@@ -135,7 +199,7 @@ class PassCount : public ::testing::TestWithParam<CountCase> {};
 TEST_P(PassCount, LinesPerRun)
 {
     const CountCase& c = GetParam();
-    const Outcome run = solve(form(2, c.x1, 0, c.x2));
+    const Outcome run = solve(form(2, c.x1, 0, c.x2, c.h));
     ASSERT_EQ(run.lines().size(), c.lines);
     EXPECT_EQ(run.picture.points.size(), 2 + 2 * c.lines);
     if (c.last) {
@@ -151,7 +215,12 @@ INSTANTIATE_TEST_SUITE_P(Bounds, PassCount, ::testing::Values(
     CountCase{0, 0.33, 7, "0.30    0.04082"},       // n = 6.6
     CountCase{0, 1, 21, "1.00    0.36788"},
     CountCase{0.7, 0.7, 1, "0.70    0.00000"},
-    CountCase{1, 0.5, 0, nullptr}
+    CountCase{1, 0.5, 0, nullptr},
+    // Every step reaches x2 by the same rule.
+    CountCase{0, 0.3, 4, "0.30    0.04082", 0.1},    // n = 2.9999999999999996
+    CountCase{0, 0.1, 5, "0.100    0.00484", 0.025},
+    CountCase{0, 0.7, 3, "0.60    0.14884", 0.3},    // n = 2.33: short of x2
+    CountCase{0, 1, 2, "1.00    0.37500", 1}        // one step: (0 + 0.75 + 2·(0.5 + 0.25))/6
 ));
 
 TEST(Solve, BackwardRunDrawsOnlyTheStartPointsAndSaysSo)
@@ -291,13 +360,14 @@ struct RefusedCase {
     double x1, x2;
     Refusal why;
     double y1 = 1;
+    double h = 0.05;
 };
 
 class RefusedRuns : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedRuns, NothingDrawnOrListed)
 {
-    const Outcome run = solve(form(1, GetParam().x1, GetParam().y1, GetParam().x2));
+    const Outcome run = solve(form(1, GetParam().x1, GetParam().y1, GetParam().x2, GetParam().h));
     EXPECT_EQ(run.report.outcome, RunOutcome::Refused);
     EXPECT_TRUE(run.picture.points.empty());
     EXPECT_TRUE(run.lines().empty());
@@ -315,7 +385,14 @@ INSTANTIATE_TEST_SUITE_P(Limits, RefusedRuns, ::testing::Values(
     RefusedCase{kInf, kInf, Refusal::InputNotFinite},
     RefusedCase{-1e308, 1e308, Refusal::TooManyPasses}, // finite ends; only the difference overflows
     RefusedCase{0.3, 1, Refusal::StartNotFinite, kInf}, // y1 = 1e309, not a solution that grew
-    RefusedCase{0.3, 0, Refusal::StartNotFinite, -kInf}
+    RefusedCase{0.3, 0, Refusal::StartNotFinite, -kInf},
+    RefusedCase{0, 1, Refusal::StepNotValid, 1, 0},
+    RefusedCase{0, 1, Refusal::StepNotValid, 1, -0.05},
+    RefusedCase{0, 1, Refusal::StepNotValid, 1, std::numeric_limits<double>::quiet_NaN()},
+    RefusedCase{0, 1, Refusal::StepNotValid, 1, kInf},
+    RefusedCase{0, 1, Refusal::StepNotValid, 1, 0.99e-9},
+    RefusedCase{0, 1, Refusal::StepNotValid, 1, 1.01e9},
+    RefusedCase{0, 2, Refusal::TooManyPasses, 1, 2e-6} // a million steps and one
 ));
 
 TEST(Solve, LargestAllowedRunCompletes)

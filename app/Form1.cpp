@@ -89,6 +89,9 @@ QString Form1::messageFor(const RunReport& report) const
         return tr("The solution grew beyond the range of numbers at x = %1, so the run stopped there: it may blow "
                   "up near this x.")
             .arg(shortest(report.stoppedAt));
+    if (report.refusal == Refusal::StepNotValid)
+        return tr("The step h = %1 lies outside %2 to %3, so the run was not started.")
+            .arg(shortest(values_.h), shortest(kMinStep), shortest(kMaxStep));
     if (report.refusal == Refusal::StartNotFinite)
         return tr("The initial ordinate y1 is beyond the range of numbers, so the run was not started.");
     if (report.refusal == Refusal::TooManyPasses)

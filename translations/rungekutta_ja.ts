@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>MethodNames</name>
+    <message>
+        <source>Euler</source>
+        <translation>オイラー</translation>
+    </message>
+    <message>
+        <source>Heun</source>
+        <translation>ホイン</translation>
+    </message>
+    <message>
+        <source>Midpoint</source>
+        <translation>中点</translation>
+    </message>
+    <message>
+        <source>Runge–Kutta</source>
+        <translation>ルンゲ・クッタ</translation>
+    </message>
+    <message>
+        <source>%1 Method, h = %2</source>
+        <extracomment>%1 is the method&apos;s name, %2 the step, e.g. &quot;Heun Method, h = 0.1&quot;.</extracomment>
+        <translation>%1 法、h = %2</translation>
+    </message>
+</context>
+<context>
     <name>StepExplanation</name>
     <message>
         <source>k1 = f(x, y) = %1</source>
@@ -105,6 +129,22 @@ as it does near a pole.</source>
         <source>No value here: computing the reference was cancelled.</source>
         <translation>ここには値がありません: 参照解の計算は取り消されました。</translation>
     </message>
+    <message>
+        <source>y(x + h) = y + h·k1 = %1</source>
+        <translation>y(x + h) = y + h·k1 = %1</translation>
+    </message>
+    <message>
+        <source>k2 = f(x + h, y + k1·h) = %1</source>
+        <translation>k2 = f(x + h, y + k1·h) = %1</translation>
+    </message>
+    <message>
+        <source>y(x + h) = y + h·(k1 + k2)/2 = %1</source>
+        <translation>y(x + h) = y + h·(k1 + k2)/2 = %1</translation>
+    </message>
+    <message>
+        <source>y(x + h) = y + h·k2 = %1</source>
+        <translation>y(x + h) = y + h·k2 = %1</translation>
+    </message>
 </context>
 <context>
     <name>rk</name>
@@ -189,6 +229,27 @@ as it does near a pole.</source>
     <message>
         <source>Right-click to copy or save the plot, or to show the slope field</source>
         <translation>右クリックでグラフをコピー・保存したり、方向場を表示したりできます</translation>
+    </message>
+    <message>
+        <source>The step h = %1 lies outside %2 to %3, so the run was not started.</source>
+        <translation>刻み h = %1 が %2 から %3 の範囲外なので、計算は始めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>rk::MethodMenu</name>
+    <message>
+        <source>Step h = %1…</source>
+        <extracomment>%1 is the step of the next runs.</extracomment>
+        <translation>刻み h = %1…</translation>
+    </message>
+    <message>
+        <source>&amp;Method</source>
+        <translation>解法(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Classical %1</source>
+        <extracomment>A menu entry; %1 is the method&apos;s name, as &quot;Heun&quot;.</extracomment>
+        <translation>古典的 %1</translation>
     </message>
 </context>
 <context>
@@ -318,6 +379,26 @@ as it does near a pole.</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>rk::StepDialog</name>
+    <message>
+        <source>Step h</source>
+        <translation>刻み h</translation>
+    </message>
+    <message>
+        <source>&amp;h =</source>
+        <extracomment>The step of a run; &quot;&amp;&quot; marks the key that moves to the box.</extracomment>
+        <translation>&amp;h =</translation>
+    </message>
+    <message>
+        <source>Type a number, such as 0.1 or 2.5e-3.</source>
+        <translation>0.1 や 2.5e-3 のような数を入力してください。</translation>
+    </message>
+    <message>
+        <source>h must lie from %1 to %2.</source>
+        <translation>h は %1 から %2 の範囲にしてください。</translation>
     </message>
 </context>
 <context>

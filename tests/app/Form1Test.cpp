@@ -3,6 +3,7 @@
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
 #include "app/OwnEquationDialog.h"
+#include "app/StepDialog.h"
 #include "app/FileSaver.h"
 #include "app/Translations.h"
 #include "core/Catalogue.h"
@@ -815,6 +816,8 @@ struct LocaleCase {
     const char* referenceLine; // and with a computed reference
     const char* starsHint;   // the editor's message for y**2
     const char* endBeforeStart; // the message for x2 = -1 left of x1 = 0
+    const char* equationEntries; // List2's menu, entries apart by "|"
+    const char* heunHeading;     // the heading of runs by Heun at h = 0.1
 };
 
 const char* const kEnglish[] = {
@@ -837,12 +840,14 @@ const char* const kEnglish[] = {
     "Use ^ for powers, not ** (character 2): for example x^2.",
     "A run goes from x1 to the right, but x2 = -1 lies to the left of x1 = 0, so nothing was computed. Type an x2 "
     "greater than x1.",
+    "Own equation…||Step h = 0.05…|&Method",
+    "Heun Method, h = 0.1",
 };
 
 const LocaleCase kLocales[] = {
     {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5], kEnglish[6],
      kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11], kEnglish[12], kEnglish[13], kEnglish[14],
-     kEnglish[15], kEnglish[16]},
+     kEnglish[15], kEnglish[16], kEnglish[17], kEnglish[18]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
@@ -861,11 +866,13 @@ const LocaleCase kLocales[] = {
      "\n厳密解: y = ",
      "\n参照解: 相対精度およそ 1e-12 で計算\ny(x) = ",
      "2 文字目: 累乗には ** ではなく ^ を使います。例: x^2",
-     "計算は x1 から右へ進みますが、x2 = -1 は x1 = 0 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。"},
+     "計算は x1 から右へ進みますが、x2 = -1 は x1 = 0 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。",
+     "自分の方程式…||刻み h = 0.05…|解法(&M)",
+     "ホイン 法、h = 0.1"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
      kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11],
-     kEnglish[12], kEnglish[13], kEnglish[14], kEnglish[15], kEnglish[16]},
+     kEnglish[12], kEnglish[13], kEnglish[14], kEnglish[15], kEnglish[16], kEnglish[17], kEnglish[18]},
 };
 
 // The editor's message wraps within it and shows whole, unless it is longer
@@ -1072,7 +1079,7 @@ TEST_P(RunsIn, OwnEquationEditor)
     QMenu* menu = openMenu(form.List2, Way::RightButton, form.List2->visualRect(form.List2->model()->index(4, 0)).center());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(ListIndex(*form.List2), 0);
-    EXPECT_EQ(entries(menu), QStringList{QString::fromUtf8(GetParam().ownEntry)});
+    EXPECT_EQ(entries(menu), QString::fromUtf8(GetParam().equationEntries).split('|'));
     choose(menu, QString::fromUtf8(GetParam().ownEntry));
     auto* editor = form.findChild<OwnEquationDialog*>();
     ASSERT_NE(editor, nullptr);
@@ -1103,6 +1110,90 @@ TEST_P(RunsIn, OwnEquationEditor)
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->actions().last()->text(), QString::fromUtf8(GetParam().errorsEntry));
     menu->close();
+}
+
+// Another step and method come from List2's menu and name themselves in the
+// heading; back at 0.05 and Runge-Kutta, a run is the design's to the pixel.
+TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
+{
+    const auto runFromZero = [this] {
+        form.Command1->click();
+        for (const char* text : {"0", "1", "0.3"})
+            typeAndEnter(text);
+        QApplication::processEvents();
+    };
+    const auto pick = [this](int entry, int subEntry = -1) {
+        QMenu* menu = openMenu(form.List2, Way::ShiftF10);
+        ASSERT_NE(menu, nullptr);
+        choose(menu, entries(menu)[entry]);
+        if (subEntry >= 0) {
+            QMenu* methods = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(methods, menu) << "the methods open in a menu of their own";
+            choose(methods, entries(methods)[subEntry]);
+            EXPECT_TRUE(methods->actions()[subEntry]->isChecked());
+        }
+        QApplication::processEvents();
+        reactivate();
+    };
+    clickEquation(0);
+    runFromZero();
+    const std::vector<std::string> designLines = listed();
+    const QImage designPlot = form.Picture1->image().copy();
+    const QString designHeading = form.Label6->text(), designTitle = form.windowTitle();
+
+    pick(3, 1); // Heun
+    pick(2);    // the step
+    auto* dialog = form.findChild<StepDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    auto* field = dialog->findChild<QLineEdit*>("StepField");
+    auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_EQ(field->text(), "0.05");
+    for (const char* refused : {"", "0,1", "0", "-0.1", "2e9"}) {
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        typeText(field, refused);
+        EXPECT_FALSE(ok->isEnabled()) << refused;
+        EXPECT_FALSE(dialog->findChild<QLabel*>("StepProblem")->text().isEmpty()) << refused;
+    }
+    field->selectAll();
+    typeText(field, "0.1");
+    QTest::keyClick(field, Qt::Key_Return);
+    QApplication::processEvents();
+    reactivate();
+    const QString heading = QString::fromUtf8(GetParam().heunHeading);
+    EXPECT_EQ(form.Label6->text(), heading);
+    EXPECT_GE(form.Label6->width(), form.Label6->sizeHint().width()) << "the heading shows whole";
+    EXPECT_EQ(form.windowTitle(), designTitle + QString::fromUtf8(" — ") + heading);
+    EXPECT_EQ(entries(openMenu(form.List2, Way::ShiftF10))[2], QString::fromUtf8(GetParam().equationEntries)
+                                                                    .split('|')[2]
+                                                                    .replace("0.05", "0.1"));
+    QApplication::activePopupWidget()->close();
+
+    runFromZero();
+    // Heun on y' = -y multiplies y by 1 - h + h²/2 = 0.905 a step.
+    EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.10    0.90500", "0.20    0.81903",
+                                                  "0.30    0.74122"}));
+    const QString first = form.List1->model()->index(0, 0).data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(first.contains(heading + "\n")) << first.toStdString();
+    EXPECT_TRUE(first.contains("\nk1 = f(x, y) = -1.00000\nk2 = f(x + h, y + k1·h) = -0.90000\n"
+                               "y(x + h) = y + h·(k1 + k2)/2 = 0.90500"))
+        << first.toStdString();
+
+    pick(3, 3); // back to Runge-Kutta
+    pick(2);
+    dialog = form.findChild<StepDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    field = dialog->findChild<QLineEdit*>("StepField");
+    field->selectAll();
+    typeText(field, "0.05");
+    QTest::keyClick(field, Qt::Key_Return);
+    QApplication::processEvents();
+    reactivate();
+    EXPECT_EQ(form.Label6->text(), designHeading);
+    EXPECT_EQ(form.windowTitle(), designTitle);
+    runFromZero();
+    EXPECT_EQ(listed(), designLines);
+    EXPECT_EQ(form.Picture1->image(), designPlot);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, RunsIn, ::testing::ValuesIn(kLocales),

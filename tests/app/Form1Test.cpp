@@ -1178,6 +1178,9 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     EXPECT_TRUE(first.contains("\nk1 = f(x, y) = -1.00000\nk2 = f(x + h, y + k1·h) = -0.90000\n"
                                "y(x + h) = y + h·(k1 + k2)/2 = 0.90500"))
         << first.toStdString();
+    // The truth is taken on the run's own grid: at x = 0.1, e^-0.1.
+    const QString second = form.List1->model()->index(1, 0).data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(second.contains("0.904837418036\n") && second.contains("1.63e-04")) << second.toStdString();
 
     pick(3, 3); // back to Runge-Kutta
     pick(2);

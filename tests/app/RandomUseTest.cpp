@@ -10,6 +10,8 @@
 #include "tests/app/FormFixture.h"
 #include "tests/ReferenceText.h"
 #include "app/FileSaver.h"
+#include "app/StepDialog.h"
+#include "core/ResultsTable.h"
 #include "core/ValFromText.h"
 #include "widgets/Colours.h"
 #include "widgets/ListBox.h"
@@ -73,9 +75,13 @@ public:
     std::size_t checkedLines = 0;
     long runs = 0, messages = 0, linesSeen = 0;
     long edits = 0, ownEquationsTaken = 0, copies = 0, saves = 0, fieldSwitches = 0, saveDialogs = 0;
+    long stepsAndMethods = 0;
     // x1, y1 and x2 as the last Enter in their boxes confirmed them; never confirmed, 0.
     double x1 = 0, y1 = 0, x2 = 0;
-    const QRegularExpression lineShape{"^-?[0-9]+\\.[0-9]{2}    -?[0-9]+\\.[0-9]{5}$"};
+    double h = 0.05;     // the step of the next run, as chosen in List2's menu
+    bool designs = true; // Runge-Kutta at 0.05, as at the start
+    int method = 3;      // the methods' menu's entry checked
+    const QRegularExpression lineShape{"^-?[0-9]+\\.[0-9]{2,10}    -?[0-9]+\\.[0-9]{5}$"};
     const QRegularExpression plainNumber{"^-?[0-9]+(\\.[0-9]+)?$"};
     // The own equation as last taken with OK; empty before.
     QString ownText;
@@ -270,7 +276,7 @@ public:
         messages += messaged;
         linesSeen += static_cast<long>(added);
 
-        const double n = (x2 - x1) / 0.05;
+        const double n = (x2 - x1) / h;
         if (!std::isfinite(x1) || !std::isfinite(x2) || n >= 1e6 || !std::isfinite(y1)) {
             EXPECT_EQ(added, 0u) << "a refused run lists nothing";
             EXPECT_TRUE(messaged) << "a refused run says why";
@@ -280,17 +286,57 @@ public:
         } else {
             // The last line lies within a step before x2, never past it; a
             // run stopped by its numbers ends earlier still.
-            const double last = x1 + static_cast<double>(added) * 0.05 - 0.05;
+            const double last = x1 + static_cast<double>(added) * h - h;
             const double slack = 1e-9 * std::max({1.0, std::fabs(x1), std::fabs(x2)});
             EXPECT_LE(last, x2 + slack);
             if (!messaged) {
-                EXPECT_GT(last + 0.05, x2 - slack) << "a completed run ends a step short of x2 at most";
+                EXPECT_GT(last + h, x2 - slack) << "a completed run ends a step short of x2 at most";
             }
             if (added > 0 && std::fabs(x1) < 1e15) {
                 const std::string first(listedLine(form, before));
-                EXPECT_EQ(first.substr(0, first.find(' ')), printfFixed(x1, 2));
+                EXPECT_EQ(first.substr(0, first.find(' ')), printfFixed(x1, xDecimals(h)));
             }
         }
+    }
+
+    // Another method, or a step typed, taken or not, from List2's menu; the
+    // heading says whether the next run is the design's.
+    void chooseStepOrMethod()
+    {
+        ++stepsAndMethods;
+        QMenu* menu = openMenu(form.List2, randomWay(), randomPointIn(form.List2->viewport()));
+        if (pick(2)) {
+            choose(menu, entries(menu)[3]);
+            auto* methods = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(methods, nullptr);
+            method = pick(4);
+            choose(methods, entries(methods)[method]);
+        } else {
+            choose(menu, entries(menu)[2]);
+            QPointer<StepDialog> dialog = form.findChild<StepDialog*>();
+            ASSERT_TRUE(dialog);
+            auto* field = dialog->findChild<QLineEdit*>("StepField");
+            const char* steps[] = {"0.05", "0.1", "0.025", "0.3", "1", "0.001", "1e-9", "0", "-1", "abc", "2e9"};
+            const char* typed = steps[pick(std::size(steps))];
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, typed);
+            const bool readable = StepDialog::problemWith(typed).isEmpty();
+            QTest::keyClick(field, pick(4) ? Qt::Key_Return : Qt::Key_Escape);
+            flushDeletes();
+            if (dialog) {
+                EXPECT_FALSE(readable) << typed << ": Return left a step that reads";
+                QTest::keyClick(field, Qt::Key_Escape);
+                flushDeletes();
+            }
+            EXPECT_TRUE(dialog.isNull()) << "the step dialog, answered, is gone";
+        }
+        activate(form);
+        const QString title = form.windowTitle();
+        h = title.contains(" h = ") ? title.section(" h = ", 1).toDouble() : 0.05;
+        designs = title == "RungeKutta";
+        EXPECT_EQ(designs, h == 0.05 && method == 3) << title.toStdString();
+        EXPECT_EQ(form.Label6->text() == "Runge Kutta Method", designs);
     }
 
     // The own equation's editor from List2's menu: a text typed over or
@@ -535,7 +581,7 @@ public:
 
     void randomAction()
     {
-        switch (pick(16)) {
+        switch (pick(17)) {
         case 0: {
             // Anywhere in the list, entries or empty space.
             QWidget* viewport = form.List2->viewport();
@@ -573,6 +619,7 @@ public:
         case 12: editOwnEquation(); break;
         case 13: usePlotMenu(); break;
         case 14: useTableMenu(); break;
+        case 15: chooseStepOrMethod(); break;
         default:
             if (listedCount(form) > 0)
                 checkExplanation(static_cast<std::size_t>(pick(static_cast<int>(listedCount(form)))));
@@ -628,8 +675,9 @@ TEST_F(RandomUse, SurvivesAndStaysConsistent)
                 static_cast<unsigned long long>(user.seed), static_cast<unsigned long long>(user.digest), user.runs,
                 user.messages, user.linesSeen);
     std::printf("random use: %ld edits of the own equation, %ld taken; %ld copies, %ld files saved of %ld asked, "
-                "%ld switches of the slope field\n",
-                user.edits, user.ownEquationsTaken, user.copies, user.saves, user.saveDialogs, user.fieldSwitches);
+                "%ld switches of the slope field, %ld steps or methods chosen\n",
+                user.edits, user.ownEquationsTaken, user.copies, user.saves, user.saveDialogs, user.fieldSwitches,
+                user.stepsAndMethods);
 }
 
 // The same start plays the same actions on a fresh window; another start, others.

@@ -42,15 +42,9 @@ TableMenu::TableMenu(QListView& list, ResultsModel& results, FileSaver& saver)
     showErrors_->setObjectName("ShowErrors");
     menu_->addAction(showErrors_);
     connect(showErrors_, &QAction::toggled, &results_, &ResultsModel::setShowErrors);
-    // The design's list is as wide as x and y; the errors scroll into view.
-    connect(showErrors_, &QAction::toggled, &list_, [this](bool on) {
-        list_.setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-        // Rows as wide as a line with its error, which the grid sets.
-        const QSize grid = list_.gridSize();
-        list_.setGridSize({on ? list_.fontMetrics().horizontalAdvance(QStringLiteral("-00.00    -0.00000    -0.00e-00"))
-                              : 1,
-                           grid.height()});
-    });
+    connect(showErrors_, &QAction::toggled, this, &TableMenu::fitRows);
+    connect(&results_, &QAbstractItemModel::rowsInserted, this, &TableMenu::fitRows);
+    connect(&results_, &QAbstractItemModel::modelReset, this, &TableMenu::fitRows);
     connect(copyLine_, &QAction::triggered, this, &TableMenu::copyLine);
     connect(copyTable_, &QAction::triggered, this, &TableMenu::copyTable);
     connect(saveTable_, &QAction::triggered, this, &TableMenu::saveTable);
@@ -60,6 +54,21 @@ TableMenu::TableMenu(QListView& list, ResultsModel& results, FileSaver& saver)
     connect(&list_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { open(list_.viewport()->mapToGlobal(at)); });
     openMenuOnKeys(list_, [this] { open(keyboardPoint()); });
+}
+
+void TableMenu::fitRows()
+{
+    // The design's list is as wide as x and y; a finer step's longer x and
+    // the errors scroll into view, in rows as wide as their longest line.
+    const int decimals = table_.widestXDecimals();
+    const bool wider = showErrors_->isChecked() || decimals > 2;
+    list_.setHorizontalScrollBarPolicy(wider ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    const QString longest = QStringLiteral("-00.") + QString(decimals, QLatin1Char('0')) +
+                            QStringLiteral("    -0.00000") +
+                            (showErrors_->isChecked() ? QStringLiteral("    -0.00e-00") : QString());
+    const int width = wider ? list_.fontMetrics().horizontalAdvance(longest) : 1;
+    if (list_.gridSize().width() != width)
+        list_.setGridSize({width, list_.gridSize().height()});
 }
 
 void TableMenu::open(QPoint global)

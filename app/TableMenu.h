@@ -28,6 +28,7 @@ public:
 
 private:
     void open(QPoint global);
+    void fitRows();
     QPoint keyboardPoint() const;
     void copyLine();
     void copyTable();

@@ -29,6 +29,7 @@ void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::
     if (needed > ys_.capacity())
         ys_.reserve(std::max(needed, ys_.capacity() + ys_.capacity() / 2));
     runs_.push_back({ys_.size(), x1, n, lastPass, equation, h, method, xDecimals(h)});
+    widestXDecimals_ = std::max(widestXDecimals_, runs_.back().xDecimals);
 }
 
 void ResultsTable::clear()
@@ -36,6 +37,7 @@ void ResultsTable::clear()
     // Ready gives the memory of a long table back, not just its lines.
     std::vector<double>().swap(ys_);
     runs_.clear();
+    widestXDecimals_ = 2;
 }
 
 const ResultsTable::Run& ResultsTable::runOf(std::size_t index) const

@@ -75,6 +75,9 @@ public:
     void clear();
 
     std::size_t runCount() const { return runs_.size(); }
+    // The most decimals any run's x is written with: 2 unless a run had a
+    // finer step.
+    int widestXDecimals() const { return widestXDecimals_; }
     RunSpan run(std::size_t runIndex) const;
     // The index of the run that listed line `index`.
     std::size_t runIndexOf(std::size_t index) const;
@@ -97,6 +100,7 @@ private:
 
     std::vector<Run> runs_;
     std::vector<double> ys_;
+    int widestXDecimals_ = 2;
 };
 
 } // namespace rk

@@ -1182,21 +1182,35 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     const QString second = form.List1->model()->index(1, 0).data(Qt::ToolTipRole).toString();
     EXPECT_TRUE(second.contains("0.904837418036\n") && second.contains("1.63e-04")) << second.toStdString();
 
+    const auto setStep = [&](const char* step) {
+        pick(2);
+        dialog = form.findChild<StepDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        field = dialog->findChild<QLineEdit*>("StepField");
+        field->selectAll();
+        typeText(field, step);
+        QTest::keyClick(field, Qt::Key_Return);
+        QApplication::processEvents();
+        reactivate();
+    };
+    // A finer step's longer x scrolls into view.
+    setStep("0.00625");
+    form.Command1->click();
+    for (const char* text : {"0", "1", "0.0125"})
+        typeAndEnter(text);
+    ASSERT_EQ(listed().size(), 3u);
+    EXPECT_EQ(listed()[2], "0.01250    0.98758");
+    EXPECT_EQ(form.List1->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_GE(form.List1->gridSize().width(), form.List1->fontMetrics().horizontalAdvance("0.01250    0.98758"));
+
     pick(3, 3); // back to Runge-Kutta
-    pick(2);
-    dialog = form.findChild<StepDialog*>();
-    ASSERT_NE(dialog, nullptr);
-    field = dialog->findChild<QLineEdit*>("StepField");
-    field->selectAll();
-    typeText(field, "0.05");
-    QTest::keyClick(field, Qt::Key_Return);
-    QApplication::processEvents();
-    reactivate();
+    setStep("0.05");
     EXPECT_EQ(form.Label6->text(), designHeading);
     EXPECT_EQ(form.windowTitle(), designTitle);
     runFromZero();
     EXPECT_EQ(listed(), designLines);
     EXPECT_EQ(form.Picture1->image(), designPlot);
+    EXPECT_EQ(form.List1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << "Ready gave the design's list back";
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, RunsIn, ::testing::ValuesIn(kLocales),

@@ -394,6 +394,7 @@ void Form1::useMethodAndStep()
     const QString design = toQString(kForm1Design.caption);
     const QString heading = methodMenu_->isDefault() ? designHeading_ : methodHeading(values_.method, values_.h);
     Label6->setText(heading);
+    Label6->setAccessibleName(heading);
     Label6->resize(std::max(designHeadingWidth_, Label6->sizeHint().width()), Label6->height());
     setWindowTitle(methodMenu_->isDefault() ? design : design + QStringLiteral(" — ") + heading);
 }

@@ -1162,6 +1162,7 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     reactivate();
     const QString heading = QString::fromUtf8(GetParam().heunHeading);
     EXPECT_EQ(form.Label6->text(), heading);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Label6)->text(QAccessible::Name), heading);
     EXPECT_GE(form.Label6->width(), form.Label6->sizeHint().width()) << "the heading shows whole";
     EXPECT_EQ(form.windowTitle(), designTitle + QString::fromUtf8(" — ") + heading);
     EXPECT_EQ(entries(openMenu(form.List2, Way::ShiftF10))[2], QString::fromUtf8(GetParam().equationEntries)

@@ -815,6 +815,7 @@ struct LocaleCase {
     const char* referenceLine; // and with a computed reference
     const char* starsHint;   // the editor's message for y**2
     const char* endBeforeStart; // the message for x2 = -1 left of x1 = 0
+    const char* compareEntry;   // List2's menu entry below ownEntry
 };
 
 const char* const kEnglish[] = {
@@ -837,12 +838,13 @@ const char* const kEnglish[] = {
     "Use ^ for powers, not ** (character 2): for example x^2.",
     "A run goes from x1 to the right, but x2 = -1 lies to the left of x1 = 0, so nothing was computed. Type an x2 "
     "greater than x1.",
+    "Compare steps and methods…",
 };
 
 const LocaleCase kLocales[] = {
     {"C", QLocale::c(), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3], kEnglish[4], kEnglish[5], kEnglish[6],
      kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11], kEnglish[12], kEnglish[13], kEnglish[14],
-     kEnglish[15], kEnglish[16]},
+     kEnglish[15], kEnglish[16], kEnglish[17]},
     {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan),
      "終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。",
      "1 回の計算は刻み 0.05 で 1,000,000 ステップまでなので、x2 - x1 は 50,000 未満にしてください。"
@@ -861,11 +863,12 @@ const LocaleCase kLocales[] = {
      "\n厳密解: y = ",
      "\n参照解: 相対精度およそ 1e-12 で計算\ny(x) = ",
      "2 文字目: 累乗には ** ではなく ^ を使います。例: x^2",
-     "計算は x1 から右へ進みますが、x2 = -1 は x1 = 0 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。"},
+     "計算は x1 から右へ進みますが、x2 = -1 は x1 = 0 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。",
+     "刻み幅と解法を比べる…"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
      kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11],
-     kEnglish[12], kEnglish[13], kEnglish[14], kEnglish[15], kEnglish[16]},
+     kEnglish[12], kEnglish[13], kEnglish[14], kEnglish[15], kEnglish[16], kEnglish[17]},
 };
 
 // The editor's message wraps within it and shows whole, unless it is longer
@@ -1072,7 +1075,8 @@ TEST_P(RunsIn, OwnEquationEditor)
     QMenu* menu = openMenu(form.List2, Way::RightButton, form.List2->visualRect(form.List2->model()->index(4, 0)).center());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(ListIndex(*form.List2), 0);
-    EXPECT_EQ(entries(menu), QStringList{QString::fromUtf8(GetParam().ownEntry)});
+    EXPECT_EQ(entries(menu),
+              (QStringList{QString::fromUtf8(GetParam().ownEntry), QString::fromUtf8(GetParam().compareEntry)}));
     choose(menu, QString::fromUtf8(GetParam().ownEntry));
     auto* editor = form.findChild<OwnEquationDialog*>();
     ASSERT_NE(editor, nullptr);

@@ -95,6 +95,7 @@ ComparisonWindow::ComparisonWindow(const Setup& setup, QWidget* parent)
                                        "error, how much halving h divided the error by, and the order that shows"));
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->verticalHeader()->hide();
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view_->horizontalHeader()->setStretchLastSection(true);
     chart_->setObjectName("ComparisonChart");
     chart_->setAccessibleName(tr("Chart of the errors"));
@@ -131,6 +132,7 @@ ComparisonWindow::ComparisonWindow(const Setup& setup, QWidget* parent)
     split->addWidget(view_);
     split->addWidget(chart_);
     split->setChildrenCollapsible(false);
+    split->setSizes({520, 640});
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {copy, saveTsv, saveCsv, savePng})
         buttons->addWidget(button);
@@ -144,7 +146,7 @@ ComparisonWindow::ComparisonWindow(const Setup& setup, QWidget* parent)
     layout->addWidget(split, 1);
     layout->addWidget(sentence_);
     layout->addLayout(buttons);
-    resize(1000, 640);
+    resize(1200, 720);
 
     setSetup(setup);
 }

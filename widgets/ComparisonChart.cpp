@@ -18,8 +18,9 @@ ComparisonChart::ComparisonChart(QWidget* parent) : QChartView(parent)
 {
     setRenderHint(QPainter::Antialiasing);
     chart()->legend()->setVisible(true);
-    chart()->legend()->setAlignment(Qt::AlignBottom);
-    setMinimumSize(360, 280);
+    // At the side, where the names have room to be read whole.
+    chart()->legend()->setAlignment(Qt::AlignRight);
+    setMinimumSize(420, 320);
 }
 
 QString ComparisonChart::pointText(QPointF point)

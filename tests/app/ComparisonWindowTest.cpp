@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QXYSeries>
 
 #include <variant>
@@ -108,7 +109,9 @@ TEST_F(Comparing, OpensFromTheEquationMenu)
         "For h = 0.000390625 and below the error stops falling: rounding in the computer's arithmetic takes over."))
         << window->sentence().text().toStdString();
     if (const QString folder = qEnvironmentVariable("RK_PICTURES"); !folder.isEmpty()) {
-        window->resize(1100, 720);
+        QApplication::processEvents();
+        auto* table = window->findChild<QTableView*>();
+        table->scrollTo(table->model()->index(table->model()->rowCount() - 1, 0));
         QApplication::processEvents();
         EXPECT_TRUE(window->grab().save(QDir(folder).filePath("compare.png")));
     }

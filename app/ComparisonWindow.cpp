@@ -194,7 +194,7 @@ void ComparisonWindow::start()
     // A comparison still at work is of steps no longer asked for.
     cancel();
     if (watcher_) {
-        watcher_->disconnect(this);
+        watcher_->disconnect();
         watcher_->deleteLater();
     }
     const std::vector<double> steps = comparisonSteps(larger_, smaller_);

@@ -32,7 +32,7 @@ std::vector<double> comparisonSteps(int larger = 0, int smaller = 0);
 // Why a row's error tells nothing about the method's order.
 enum class RowMark {
     None,
-    Rounding,        // the error is down at the arithmetic's rounding level and stopped falling
+    Rounding,        // the error is down at the arithmetic's (or a computed truth's) limit and stopped falling
     BeyondStability, // the numbers grow where the solution does not, or leave the finite range
     NoValue,         // a typed equation's slope has no value on the way (sqrt(-1), log(0))
     NoTrueValue,     // the solution itself has no finite value at x2, as past a pole
@@ -62,6 +62,7 @@ struct MethodSummary {
 
 struct Comparison {
     std::optional<double> truth; // y(x2)
+    double truthAccuracy = 0;    // relative, as ReferenceRun gives it
     ReferenceStop truthStop = ReferenceStop::None;
     std::vector<ComparisonRow> rows; // method by method in kMethods' order, largest h first
     std::array<MethodSummary, 4> summaries{};

@@ -164,6 +164,29 @@ TEST_F(Comparing, ConstantSlopeHasNoErrorToHalve)
               "Every method gives the exact answer here up to rounding, so there is no error to halve.");
 }
 
+// From the main window's last run, x = 0 to 20: the window is there at
+// once, its numbers a moment later (a sanitized build is several times slower).
+TEST_F(Comparing, SpanOfTwentyOpensQuickly)
+{
+    clickEquation(5);
+    form.Command1->click();
+    for (const char* typed : {"0", "1", "20"})
+        typeAndEnter(typed);
+    QElapsedTimer opening;
+    opening.start();
+    choose(openMenu(form.List2, Way::ShiftF10), "Compare steps and methods…");
+    auto* window = form.findChild<ComparisonWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    const qint64 shown = opening.elapsed();
+    ASSERT_TRUE(finished(window));
+    std::printf("span 20: shown in %lld ms, computed in %lld ms\n", static_cast<long long>(shown),
+                static_cast<long long>(opening.elapsed()));
+    EXPECT_LT(shown, 200);
+    EXPECT_LT(opening.elapsed(), 1000);
+    EXPECT_EQ(window->findChild<QLabel*>("Problem")->text(), "y' = x/2 -sin(x+y) from (0, 1) to x = 20");
+}
+
 // A long span: the bar and Cancel show, the main window still runs, and
 // Cancel or closing the window stop the work.
 TEST_F(Comparing, LongSpanCancels)

@@ -1,7 +1,7 @@
 #include "app/ComparisonWindow.h"
 
 #include "app/FileSaver.h"
-#include "widgets/ComparisonChart.h"
+#include "widgets/ComparisonChartLoader.h"
 #include "widgets/ComparisonTableModel.h"
 #include "widgets/ComparisonWords.h"
 #include "widgets/QtText.h"
@@ -67,7 +67,7 @@ ComparisonWindow::ComparisonWindow(const Setup& setup, QWidget* parent)
       cancelButton_(new QPushButton(tr("&Cancel"), this)),
       view_(new QTableView(this)),
       model_(new ComparisonTableModel(this)),
-      chart_(new ComparisonChart(this)),
+      chart_(nullptr),
       sentence_(new QLabel(this)),
       saver_(new FileSaver(this))
 {
@@ -97,6 +97,14 @@ ComparisonWindow::ComparisonWindow(const Setup& setup, QWidget* parent)
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view_->horizontalHeader()->setStretchLastSection(true);
+    QString whyNoChart;
+    chart_ = ComparisonChartLoader::create(this, whyNoChart);
+    chartLoaded_ = chart_ != nullptr;
+    if (!chartLoaded_) {
+        auto* missing = new QLabel(tr("The chart could not be loaded: %1").arg(whyNoChart), this);
+        missing->setWordWrap(true);
+        chart_ = missing;
+    }
     chart_->setObjectName("ComparisonChart");
     chart_->setAccessibleName(tr("Chart of the errors"));
     chart_->setAccessibleDescription(
@@ -131,6 +139,7 @@ ComparisonWindow::ComparisonWindow(const Setup& setup, QWidget* parent)
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(view_);
     split->addWidget(chart_);
+    setTabOrder(view_, chart_); // made after the sentence, read before it
     split->setChildrenCollapsible(false);
     split->setSizes({520, 640});
     auto* buttons = new QHBoxLayout;
@@ -237,7 +246,8 @@ void ComparisonWindow::present(const Comparison& comparison)
     comparison_ = comparison;
     model_->setComparison(comparison);
     view_->resizeColumnsToContents();
-    chart_->setComparison(comparison);
+    if (chartLoaded_)
+        ComparisonChartLoader::show(chart_, comparison);
     if (comparison.cancelled)
         sentence_->setText(tr("Cancelled: the table shows the rows done before."));
     else

@@ -20,7 +20,6 @@ class QTableView;
 
 namespace rk {
 
-class ComparisonChart;
 class ComparisonTableModel;
 class FileSaver;
 
@@ -46,7 +45,8 @@ public:
 
     const Comparison& comparison() const { return comparison_; }
     ComparisonTableModel& table() const { return *model_; }
-    ComparisonChart& chart() const { return *chart_; }
+    // The chart, or a line saying why it could not be loaded.
+    QWidget& chart() const { return *chart_; }
     QLabel& sentence() const { return *sentence_; }
     FileSaver& saver() const { return *saver_; }
 
@@ -81,7 +81,8 @@ private:
     QPushButton* cancelButton_;
     QTableView* view_;
     ComparisonTableModel* model_;
-    ComparisonChart* chart_;
+    QWidget* chart_;
+    bool chartLoaded_;
     QLabel* sentence_;
     FileSaver* saver_;
 };

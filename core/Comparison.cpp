@@ -156,12 +156,6 @@ double roundingLevel(std::int64_t steps, double scale)
     return relative * scale;
 }
 
-bool Comparison::everyMethodExact() const
-{
-    return !rows.empty() && std::all_of(summaries.begin(), summaries.end(),
-                                        [](const MethodSummary& summary) { return summary.exactUpToRounding; });
-}
-
 Comparison compare(const ComparisonProblem& problem, const std::vector<double>& steps,
                    const ComparisonControl& control)
 {

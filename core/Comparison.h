@@ -67,7 +67,15 @@ struct Comparison {
     std::vector<ComparisonRow> rows; // method by method in kMethods' order, largest h first
     std::array<MethodSummary, 4> summaries{};
     bool cancelled = false;
-    bool everyMethodExact() const;
+    bool everyMethodExact() const
+    {
+        if (rows.empty())
+            return false;
+        for (const MethodSummary& summary : summaries)
+            if (!summary.exactUpToRounding)
+                return false;
+        return true;
+    }
 };
 
 // `progress` hears how many of the rows are done, with their number, on

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>ComparisonChartLoader</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 がありません</translation>
+    </message>
+</context>
+<context>
     <name>ComparisonWords</name>
     <message>
         <source>Euler</source>
@@ -403,6 +410,10 @@ as it does near a pole.</source>
     <message>
         <source>PNG images (*.png)</source>
         <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be loaded: %1</source>
+        <translation>グラフを読み込めませんでした: %1</translation>
     </message>
 </context>
 <context>

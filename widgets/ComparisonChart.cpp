@@ -32,8 +32,11 @@ void ComparisonChart::setComparison(const Comparison& comparison)
 {
     QChart& chart = *this->chart();
     chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes())
+    // A removed axis is no longer the chart's to delete.
+    for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
+        delete axis;
+    }
 
     auto* hAxis = new QLogValueAxis;
     hAxis->setTitleText(tr("step h"));

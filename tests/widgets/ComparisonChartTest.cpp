@@ -9,6 +9,8 @@
 #include <QChart>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QTest>
+#include <QToolTip>
 
 #include <map>
 #include <variant>
@@ -74,9 +76,17 @@ INSTANTIATE_TEST_SUITE_P(Problems, ComparisonChartDraws, ::testing::Values(
     Drawn{"no true value", u"y^2", 2, 1, 0, 0, {{"Euler", 0}, {"Runge–Kutta", 0}}}
 ));
 
+// Pointing at a method's point shows its values; leaving it hides them.
 TEST(ComparisonChart, HoverTellsThePoint)
 {
-    EXPECT_EQ(ComparisonChart::pointText({0.2, 5.8e-6}), "h = 0.2, |error| = 5.80e-06");
+    ComparisonChart chart;
+    chart.setComparison(compare({{1, nullptr}, 0, 1, 1}, {0.4, 0.2}));
+    chart.show();
+    auto* rungeKutta = static_cast<QXYSeries*>(chart.chart()->series()[3]);
+    emit rungeKutta->hovered({0.2, 5.8e-6}, true);
+    EXPECT_EQ(QToolTip::text(), "h = 0.2, |error| = 5.80e-06");
+    emit rungeKutta->hovered({0.2, 5.8e-6}, false);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000)); // it fades
 }
 
 // The table leaves as a person reads it; a comma inside a note is quoted.

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/ComparisonWindow.h"
 #include "app/FormDesign.h"
 #include "app/HelpText.h"
 #include "app/OwnEquationDialog.h"
@@ -184,6 +185,22 @@ Form1::Form1()
     equationMenu_->setObjectName("EquationMenu");
     auto* own = equationMenu_->addAction(QString());
     connect(own, &QAction::triggered, this, &Form1::editOwnEquation);
+    auto* compare = equationMenu_->addAction(QString());
+    compare->setObjectName("CompareStepsAndMethods");
+    // One window at a time, brought back to the front and set to what the
+    // main window holds now.
+    connect(compare, &QAction::triggered, this, [this] {
+        const QListWidgetItem* selected = List2->item(values_.eqNo - 1);
+        const auto setup = ComparisonWindow::setupFrom(values_, selected ? selected->text() : QString());
+        auto* window = findChild<ComparisonWindow*>();
+        if (window)
+            window->setSetup(setup);
+        else
+            window = new ComparisonWindow(setup, this);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
     methodMenu_ = new MethodMenu(*equationMenu_, *this);
     connect(methodMenu_, &MethodMenu::changed, this, &Form1::useMethodAndStep);
     List2->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -355,6 +372,7 @@ void Form1::openEquationMenu(QPoint global)
 {
     // Worded when shown, in the language installed at that moment.
     equationMenu_->actions().first()->setText(tr("Own equation…"));
+    equationMenu_->findChild<QAction*>("CompareStepsAndMethods")->setText(tr("Compare steps and methods…"));
     methodMenu_->retranslate();
     equationMenu_->popup(global);
 }

@@ -2,27 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>ComparisonChartLoader</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 がありません</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonWords</name>
+    <message>
+        <source>%1 from (%2, %3) to x = %4</source>
+        <translation>%1、(%2, %3) から x = %4 まで</translation>
+    </message>
+    <message>
+        <source>rounding takes over</source>
+        <translation>丸め誤差が支配</translation>
+    </message>
+    <message>
+        <source>beyond the stability limit</source>
+        <translation>安定限界を超える</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>値なし</translation>
+    </message>
+    <message>
+        <source>beyond range</source>
+        <translation>範囲外</translation>
+    </message>
+    <message>
+        <source>too many steps</source>
+        <translation>ステップ数が多すぎる</translation>
+    </message>
+    <message>
+        <source>last step shortened</source>
+        <translation>最後のステップを短縮</translation>
+    </message>
+    <message>
+        <source>The error is as small as the rounding of the computer&apos;s arithmetic and no longer falls as h is halved.</source>
+        <translation>誤差がコンピュータの計算の丸め誤差と同じくらい小さく、h を半分にしてももう減りません。</translation>
+    </message>
+    <message>
+        <source>The numbers grow where the solution does not: h is beyond the method&apos;s stability limit.</source>
+        <translation>解は大きくならないのに数値が大きくなっています。h がこの解法の安定限界を超えています。</translation>
+    </message>
+    <message>
+        <source>The numbers leave the computer&apos;s range at x = %1: h is beyond the method&apos;s stability limit.</source>
+        <translation>x = %1 で数値がコンピュータの扱える範囲を超えました。h がこの解法の安定限界を超えています。</translation>
+    </message>
+    <message>
+        <source>The equation has no value on the way, at x = %1.</source>
+        <translation>途中の x = %1 で方程式が値を持ちません。</translation>
+    </message>
+    <message>
+        <source>The solution has no finite value at the end point, so there is no error to measure.</source>
+        <translation>終点で解が有限の値を持たないので、測る誤差がありません。</translation>
+    </message>
+    <message>
+        <source>More than a million steps: not computed.</source>
+        <translation>100 万ステップを超えるので計算しませんでした。</translation>
+    </message>
+    <message>
+        <source>The span is no whole number of steps h, so the last step is shorter and ends at the end point.</source>
+        <translation>区間が h の整数倍ではないので、最後のステップは短くして終点で終わります。</translation>
+    </message>
+    <message>
+        <source>The solution has no finite value at x = %1, so there is no true value to measure the errors against.</source>
+        <translation>x = %1 で解が有限の値を持たないので、誤差を測るための真の値がありません。</translation>
+    </message>
+    <message>
+        <source>Every method gives the exact answer here up to rounding, so there is no error to halve.</source>
+        <translation>ここではどの解法も丸め誤差を除いて正確な答えを出すので、半分にする誤差がありません。</translation>
+    </message>
+    <message>
+        <source>The %1 method gives the exact answer here up to rounding.</source>
+        <translation>ここでは%1は丸め誤差を除いて正確な答えを出します。</translation>
+    </message>
+    <message>
+        <source>Halving h divides the %1 error by about %2: order %3.</source>
+        <translation>h を半分にすると%1の誤差はおよそ 1/%2 になります: 次数 %3。</translation>
+    </message>
+    <message>
+        <source>The %1 rows show no order here.</source>
+        <translation>ここでは%1の行から次数は読み取れません。</translation>
+    </message>
+    <message>
+        <source>For h = %1 and below the error stops falling: rounding in the computer&apos;s arithmetic takes over.</source>
+        <translation>h = %1 以下では誤差が減らなくなります: コンピュータの計算の丸め誤差が支配します。</translation>
+    </message>
+    <message>
+        <source>For h = %1 and above the %2 numbers grow where the solution does not: h is beyond the method&apos;s stability limit.</source>
+        <translation>h = %1 以上では、解は大きくならないのに%2の数値が大きくなります: h がこの解法の安定限界を超えています。</translation>
+    </message>
+</context>
+<context>
     <name>MethodNames</name>
     <message>
         <source>Euler</source>
-        <translation>オイラー</translation>
+        <translation>オイラー法</translation>
     </message>
     <message>
         <source>Heun</source>
-        <translation>ホイン</translation>
+        <translation>ホイン法</translation>
     </message>
     <message>
         <source>Midpoint</source>
-        <translation>中点</translation>
+        <translation>中点法</translation>
     </message>
     <message>
         <source>Runge–Kutta</source>
-        <translation>ルンゲ・クッタ</translation>
+        <translation>ルンゲ・クッタ法</translation>
     </message>
     <message>
         <source>%1 Method, h = %2</source>
         <extracomment>%1 is the method&apos;s name, %2 the step, e.g. &quot;Heun Method, h = 0.1&quot;.</extracomment>
-        <translation>%1 法、h = %2</translation>
+        <translation>%1、h = %2</translation>
     </message>
 </context>
 <context>
@@ -182,6 +276,171 @@ as it does near a pole.</source>
     </message>
 </context>
 <context>
+    <name>rk::ComparisonChart</name>
+    <message>
+        <source>h = %1, |error| = %2</source>
+        <translation>h = %1、|誤差| = %2</translation>
+    </message>
+    <message>
+        <source>step h</source>
+        <translation>刻み幅 h</translation>
+    </message>
+    <message>
+        <source>|error| at x2</source>
+        <translation>x2 での |誤差|</translation>
+    </message>
+    <message>
+        <source>slope %1</source>
+        <translation>傾き %1</translation>
+    </message>
+</context>
+<context>
+    <name>rk::ComparisonTableModel</name>
+    <message>
+        <source>Method</source>
+        <translation>解法</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>ステップ数</translation>
+    </message>
+    <message>
+        <source>y at x2</source>
+        <translation>x2 での y</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>誤差</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>比</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>次数</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>注</translation>
+    </message>
+</context>
+<context>
+    <name>rk::ComparisonWindow</name>
+    <message>
+        <source>&amp;Larger h</source>
+        <translation>大きい h(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller h</source>
+        <translation>小さい h(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Compare steps and methods</source>
+        <translation>刻み幅と解法の比較</translation>
+    </message>
+    <message>
+        <source>Add a step twice the largest</source>
+        <translation>最大の刻み幅の 2 倍を加えます</translation>
+    </message>
+    <message>
+        <source>Add a step half the smallest</source>
+        <translation>最小の刻み幅の半分を加えます</translation>
+    </message>
+    <message>
+        <source>Progress of the comparison</source>
+        <translation>比較の進み具合</translation>
+    </message>
+    <message>
+        <source>Errors at the end point</source>
+        <translation>終点での誤差</translation>
+    </message>
+    <message>
+        <source>One row per method and step h: the steps taken, y at the end point, its error, how much halving h divided the error by, and the order that shows</source>
+        <translation>解法と刻み幅 h ごとに 1 行: ステップ数、終点での y、その誤差、h を半分にして誤差が何分の 1 になったか、そこから読み取れる次数</translation>
+    </message>
+    <message>
+        <source>Chart of the errors</source>
+        <translation>誤差のグラフ</translation>
+    </message>
+    <message>
+        <source>The size of the error against h on logarithmic axes, one line per method, with guide lines of slope 1, 2 and 4</source>
+        <translation>両対数軸で h に対する誤差の大きさ。解法ごとに 1 本の線と、傾き 1、2、4 の補助線</translation>
+    </message>
+    <message>
+        <source>What the rows show</source>
+        <translation>表からわかること</translation>
+    </message>
+    <message>
+        <source>C&amp;opy table</source>
+        <translation>表をコピー(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save table as &amp;TSV…</source>
+        <translation>表を TSV で保存(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>Save table as CS&amp;V…</source>
+        <translation>表を CSV で保存(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>Save chart as &amp;PNG…</source>
+        <translation>グラフを PNG で保存(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>No equation is selected in the list, so this compares the first.</source>
+        <translation>一覧で方程式が選ばれていないので、最初の方程式で比べます。</translation>
+    </message>
+    <message>
+        <source>Steps h from %1 to %2, each half the one before</source>
+        <translation>刻み幅 h は %1 から %2 まで、それぞれ前の半分</translation>
+    </message>
+    <message>
+        <source>Cancelled: the table shows the rows done before.</source>
+        <translation>キャンセルしました: 表にはそれまでに計算した行を示します。</translation>
+    </message>
+    <message>
+        <source>Save table as CSV</source>
+        <translation>表を CSV で保存</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save table as TSV</source>
+        <translation>表を TSV で保存</translation>
+    </message>
+    <message>
+        <source>TSV files (*.tsv)</source>
+        <translation>TSV ファイル (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Save chart as PNG</source>
+        <translation>グラフを PNG で保存</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be loaded: %1</source>
+        <translation>グラフを読み込めませんでした: %1</translation>
+    </message>
+</context>
+<context>
     <name>rk::FileSaver</name>
     <message>
         <source>The file %1 could not be saved: %2.</source>
@@ -231,6 +490,10 @@ as it does near a pole.</source>
         <translation>右クリックでグラフをコピー・保存したり、方向場を表示したりできます</translation>
     </message>
     <message>
+        <source>Compare steps and methods…</source>
+        <translation>刻み幅と解法を比べる…</translation>
+    </message>
+    <message>
         <source>The step h = %1 lies outside %2 to %3, so the run was not started.</source>
         <translation>刻み h = %1 が %2 から %3 の範囲外なので、計算は始めませんでした。</translation>
     </message>
@@ -249,7 +512,7 @@ as it does near a pole.</source>
     <message>
         <source>Classical %1</source>
         <extracomment>A menu entry; %1 is the method&apos;s name, as &quot;Heun&quot;.</extracomment>
-        <translation>古典的 %1</translation>
+        <translation>古典的%1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "core/ResultsTable.h"
 #include "widgets/StepExplanation.h"
 
+#include <QAbstractItemModel>
 #include <QIODevice>
 
 #include <string>
@@ -44,7 +45,53 @@ std::string header(char separator, const TruthColumns* truth)
     return text + '\n';
 }
 
+// A comma-separated cell needs quotes only when it holds what would split it.
+QString cell(const QString& text, char separator)
+{
+    if (separator != ',' || !(text.contains(',') || text.contains('"') || text.contains('\n')))
+        return text;
+    QString quoted = text;
+    quoted.replace('"', QStringLiteral("\"\""));
+    return '"' + quoted + '"';
+}
+
+// In one piece: such a table has a few hundred lines at most. A full disk
+// may take part of a write without an error; the next write says why.
+bool writeAll(QIODevice& device, const QByteArray& bytes)
+{
+    qint64 at = 0;
+    while (at < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + at, bytes.size() - at);
+        if (written <= 0)
+            return false;
+        at += written;
+    }
+    return true;
+}
+
 } // namespace
+
+QString modelText(const QAbstractItemModel& model, char separator)
+{
+    QString text;
+    const auto line = [&](auto cellText) {
+        for (int column = 0; column < model.columnCount(); ++column) {
+            if (column > 0)
+                text += QLatin1Char(separator);
+            text += cell(cellText(column), separator);
+        }
+        text += '\n';
+    };
+    line([&](int column) { return model.headerData(column, Qt::Horizontal).toString(); });
+    for (int row = 0; row < model.rowCount(); ++row)
+        line([&](int column) { return model.index(row, column).data().toString(); });
+    return text;
+}
+
+bool writeModelText(const QAbstractItemModel& model, QIODevice& device, char separator)
+{
+    return writeAll(device, modelText(model, separator).toUtf8());
+}
 
 QString tableText(const ResultsTable& table, const TruthColumns* truth)
 {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class QAbstractItemModel;
 class QIODevice;
 
 namespace rk {
@@ -30,5 +31,12 @@ QString tableText(const ResultsTable& table, const TruthColumns* truth = nullptr
 // "x,y", then one "x,y" row per listed line, each ending in '\n', written
 // in pieces as it goes. False when the device refused a write.
 bool writeTableCsv(const ResultsTable& table, QIODevice& device, const TruthColumns* truth = nullptr);
+
+// Any table a view shows, headings first, as its cells' display texts:
+// tab-separated for the clipboard, comma-separated for a file, where a cell
+// holding a comma, a quote or a line break is quoted.
+QString modelText(const QAbstractItemModel& model, char separator);
+// False when the device refused a write.
+bool writeModelText(const QAbstractItemModel& model, QIODevice& device, char separator);
 
 } // namespace rk

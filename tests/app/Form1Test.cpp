@@ -840,7 +840,7 @@ const char* const kEnglish[] = {
     "Use ^ for powers, not ** (character 2): for example x^2.",
     "A run goes from x1 to the right, but x2 = -1 lies to the left of x1 = 0, so nothing was computed. Type an x2 "
     "greater than x1.",
-    "Own equation…||Step h = 0.05…|&Method",
+    "Own equation…|Compare steps and methods…||Step h = 0.05…|&Method",
     "Heun Method, h = 0.1",
 };
 
@@ -867,8 +867,8 @@ const LocaleCase kLocales[] = {
      "\n参照解: 相対精度およそ 1e-12 で計算\ny(x) = ",
      "2 文字目: 累乗には ** ではなく ^ を使います。例: x^2",
      "計算は x1 から右へ進みますが、x2 = -1 は x1 = 0 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。",
-     "自分の方程式…||刻み h = 0.05…|解法(&M)",
-     "ホイン 法、h = 0.1"},
+     "自分の方程式…|刻み幅と解法を比べる…||刻み h = 0.05…|解法(&M)",
+     "ホイン法、h = 0.1"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
      kEnglish[4], kEnglish[5], kEnglish[6], kEnglish[7], kEnglish[8], kEnglish[9], kEnglish[10], kEnglish[11],
@@ -1141,8 +1141,8 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     const QImage designPlot = form.Picture1->image().copy();
     const QString designHeading = form.Label6->text(), designTitle = form.windowTitle();
 
-    pick(3, 1); // Heun
-    pick(2);    // the step
+    pick(4, 1); // Heun
+    pick(3);    // the step
     auto* dialog = form.findChild<StepDialog*>();
     ASSERT_NE(dialog, nullptr);
     auto* field = dialog->findChild<QLineEdit*>("StepField");
@@ -1165,8 +1165,8 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Label6)->text(QAccessible::Name), heading);
     EXPECT_GE(form.Label6->width(), form.Label6->sizeHint().width()) << "the heading shows whole";
     EXPECT_EQ(form.windowTitle(), designTitle + QString::fromUtf8(" — ") + heading);
-    EXPECT_EQ(entries(openMenu(form.List2, Way::ShiftF10))[2], QString::fromUtf8(GetParam().equationEntries)
-                                                                    .split('|')[2]
+    EXPECT_EQ(entries(openMenu(form.List2, Way::ShiftF10))[3], QString::fromUtf8(GetParam().equationEntries)
+                                                                    .split('|')[3]
                                                                     .replace("0.05", "0.1"));
     QApplication::activePopupWidget()->close();
 
@@ -1184,7 +1184,7 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     EXPECT_TRUE(second.contains("0.904837418036\n") && second.contains("1.63e-04")) << second.toStdString();
 
     const auto setStep = [&](const char* step) {
-        pick(2);
+        pick(3);
         dialog = form.findChild<StepDialog*>();
         ASSERT_NE(dialog, nullptr);
         field = dialog->findChild<QLineEdit*>("StepField");
@@ -1204,7 +1204,7 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     EXPECT_EQ(form.List1->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     EXPECT_GE(form.List1->gridSize().width(), form.List1->fontMetrics().horizontalAdvance("0.01250    0.98758"));
 
-    pick(3, 3); // back to Runge-Kutta
+    pick(4, 3); // back to Runge-Kutta
     setStep("0.05");
     EXPECT_EQ(form.Label6->text(), designHeading);
     EXPECT_EQ(form.windowTitle(), designTitle);

@@ -306,13 +306,13 @@ public:
         ++stepsAndMethods;
         QMenu* menu = openMenu(form.List2, randomWay(), randomPointIn(form.List2->viewport()));
         if (pick(2)) {
-            choose(menu, entries(menu)[3]);
+            choose(menu, entries(menu)[4]);
             auto* methods = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(methods, nullptr);
             method = pick(4);
             choose(methods, entries(methods)[method]);
         } else {
-            choose(menu, entries(menu)[2]);
+            choose(menu, entries(menu)[3]);
             QPointer<StepDialog> dialog = form.findChild<StepDialog*>();
             ASSERT_TRUE(dialog);
             auto* field = dialog->findChild<QLineEdit*>("StepField");

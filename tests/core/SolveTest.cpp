@@ -162,23 +162,6 @@ TEST(Solve, EachRowsStepGivesTheNextRowForEveryMethod)
         }
 }
 
-// A step's error shrinks as h^order: each method, over one span, gives its
-// order in the ratio of the end errors at h and h/2.
-TEST(Solve, EachMethodHasItsOrderOnOneSpan)
-{
-    for (const MethodInfo& info : kMethods) {
-        double previous = 0;
-        for (const double h : {0.1, 0.05}) {
-            const Outcome run = solve(form(1, 0, 1, 1, h, info.method));
-            const double error = std::fabs(run.table.row(run.table.count() - 1).y - std::exp(-1.0));
-            if (previous > 0) {
-                EXPECT_NEAR(std::log2(previous / error), info.order, 0.15) << info.name;
-            }
-            previous = error;
-        }
-    }
-}
-
 TEST(Solve, XDecimalsTellTheRowsOfAStepApart)
 {
     const std::pair<double, int> cases[] = {{0.05, 2}, {0.1, 2}, {2.5, 2}, {1e9, 2}, {0.025, 3},

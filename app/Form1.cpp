@@ -18,12 +18,11 @@
 #include "widgets/ContextMenuKeys.h"
 #include "widgets/HintBubble.h"
 #include "widgets/ListBox.h"
+#include "widgets/MethodNames.h"
 #include "widgets/NumberHint.h"
 #include "widgets/MessageNumbers.h"
 #include "widgets/QtText.h"
 #include "widgets/Twips.h"
-
-#include "widgets/MethodNames.h"
 
 #include <QApplication>
 #include <QLabel>

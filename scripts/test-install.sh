@@ -101,6 +101,13 @@ icon=$(sed -n 's/^Icon=//p' "$root/usr/share/applications/rungekutta.desktop" 2>
 [ -n "$icon" ] && [ -n "$(find "$root/usr/share/icons/hicolor" -path "*/apps/$icon.*" 2>/dev/null)" ] ||
   fail "the menu entry's icon '$icon' is not installed in the hicolor theme"
 in_root gzip -t /usr/share/man/man1/rungekutta.1.gz || fail "the manual page does not unpack"
+# The comparison's chart is a module the program loads on first use from
+# its own folder under /usr/lib, with Qt Charts, which the package must pull in.
+module=$(in_root dpkg -L rungekutta | grep -E '^/usr/lib/[^/]+/rungekutta/rk_comparison_chart\.so$')
+[ -n "$module" ] && echo "test-install: the chart module is $module" ||
+  fail "the comparison's chart module is not installed in /usr/lib/<triplet>/rungekutta"
+[ -z "$module" ] || ! in_root ldd "$module" | grep -q 'not found' ||
+  fail "$module needs libraries the package does not bring: $(in_root ldd "$module" | grep 'not found' | head -n 3)"
 
 # The window must come up and wait for input until it is told to end.
 # chroot and env each exec the next, so $! is the program itself.

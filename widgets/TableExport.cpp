@@ -7,6 +7,7 @@
 #include <QIODevice>
 
 #include <string>
+#include <string_view>
 
 namespace rk {
 namespace {
@@ -55,16 +56,15 @@ QString cell(const QString& text, char separator)
     return '"' + quoted + '"';
 }
 
-// In one piece: such a table has a few hundred lines at most. A full disk
-// may take part of a write without an error; the next write says why.
-bool writeAll(QIODevice& device, const QByteArray& bytes)
+// A disk that fills up part way takes part of a write without an error;
+// writing the rest then fails and says why.
+bool writeAll(QIODevice& device, std::string_view bytes)
 {
-    qint64 at = 0;
-    while (at < bytes.size()) {
-        const qint64 written = device.write(bytes.constData() + at, bytes.size() - at);
+    while (!bytes.empty()) {
+        const qint64 written = device.write(bytes.data(), static_cast<qint64>(bytes.size()));
         if (written <= 0)
             return false;
-        at += written;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
 }
@@ -90,7 +90,9 @@ QString modelText(const QAbstractItemModel& model, char separator)
 
 bool writeModelText(const QAbstractItemModel& model, QIODevice& device, char separator)
 {
-    return writeAll(device, modelText(model, separator).toUtf8());
+    // In one piece: such a table has a few hundred lines at most.
+    const QByteArray bytes = modelText(model, separator).toUtf8();
+    return writeAll(device, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QString tableText(const ResultsTable& table, const TruthColumns* truth)
@@ -111,15 +113,8 @@ bool writeTableCsv(const ResultsTable& table, QIODevice& device, const TruthColu
     std::string piece = header(',', truth);
     piece.reserve(kPiece + ResultsTable::kLineBufferSize);
     const auto flush = [&device, &piece] {
-        // A disk that fills up part way takes part of a write without an
-        // error; writing the rest then fails and says why.
-        std::string_view left(piece);
-        while (!left.empty()) {
-            const qint64 written = device.write(left.data(), static_cast<qint64>(left.size()));
-            if (written <= 0)
-                return false;
-            left.remove_prefix(static_cast<std::size_t>(written));
-        }
+        if (!writeAll(device, piece))
+            return false;
         piece.clear();
         return true;
     };

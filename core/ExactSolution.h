@@ -1,30 +1,29 @@
 #pragma once
-// The solutions in closed form of the built-in equations that have one, for
-// measuring how far a run's rows are from the truth.
+// The solution in closed form of a built-in equation that has one, through
+// a run's start, for measuring how far the run's rows are from the truth.
+// Each equation's formula is its row's in core/Catalogue.h.
+
+#include "core/Catalogue.h"
 
 #include <optional>
 #include <string>
 
 namespace rk {
 
-// The solution of equation 1 to 5 through (x1, y1). Its constant, which
-// depends on the start only, is worked out once, so a whole run's rows cost
-// one evaluation each; the text shows that same constant, so what a learner
-// reads is what the values were computed from.
 class ClosedForm {
 public:
     // None for equation 6, an own equation or none chosen.
     static std::optional<ClosedForm> of(int equation, double x1, double y1);
 
-    double operator()(double x) const;
+    double operator()(double x) const { return rule_->value(x, x1_, c_); }
 
     // In UTF-8 with the run's numbers in, e.g. "y = 1·e^(−(x − 0))".
-    std::string text() const;
+    std::string text() const { return rule_->text(x1_, c_); }
 
 private:
-    ClosedForm(int equation, double x1, double c) : equation_(equation), x1_(x1), c_(c) {}
+    ClosedForm(const ClosedFormRule& rule, double x1, double y1) : rule_(&rule), x1_(x1), c_(rule.constant(x1, y1)) {}
 
-    int equation_;
+    const ClosedFormRule* rule_;
     double x1_;
     double c_; // y1, or the constant that y1 and x1 make together
 };

@@ -232,7 +232,7 @@ void ComparisonWindow::start()
     progress_->setValue(0);
     watcher_->setFuture(QtConcurrent::run(
         [problem = setup_.problem, steps, cancel = cancel_](QPromise<Comparison>& promise) {
-            ComparisonControl control{cancel.get(), [&promise](std::size_t done, std::size_t total) {
+            WorkControl control{cancel.get(), [&promise](std::int64_t done, std::int64_t total) {
                                           promise.setProgressRange(0, static_cast<int>(total));
                                           promise.setProgressValue(static_cast<int>(done));
                                       }};

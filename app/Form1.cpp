@@ -174,6 +174,11 @@ Form1::Form1()
     connect(showSlopeField_, &QAction::toggled, this, &Form1::updateSlopeField);
     showExact_ = plotMenu->exactSolutionAction();
     connect(showExact_, &QAction::toggled, this, &Form1::updateExactCurves);
+    // A reference made on its worker adds its run's curve.
+    connect(results_, &ResultsModel::referenceMade, this, [this] {
+        if (showExact_->isChecked())
+            updateExactCurves();
+    });
 
     // The menus are found by the right button; the lists and the plot say so.
     List2->setToolTip(tr("Right-click for your own equation"));

@@ -103,6 +103,8 @@ std::optional<TruthColumns> TableMenu::truthColumns() const
 {
     if (!results_.showErrors())
         return std::nullopt;
+    // A copy holds every line's truth: the references still being made first.
+    results_.waitForReferences();
     return TruthColumns{results_.truthHeading(), [this](std::size_t line) -> std::optional<double> {
                             const auto truth = results_.truthAt(line);
                             return truth ? truth->value : std::nullopt;

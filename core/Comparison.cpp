@@ -12,11 +12,6 @@ namespace {
 
 constexpr std::int64_t kPollSteps = 4096;
 
-bool cancelled(const ComparisonControl& control)
-{
-    return control.cancel && control.cancel->load(std::memory_order_relaxed);
-}
-
 struct Integration {
     std::optional<double> y;
     RowMark mark = RowMark::None;
@@ -29,12 +24,12 @@ struct Integration {
 template <typename RightHandSide, typename Step>
 Integration integrate(const RightHandSide& f, const Step& step, Method method, const TypedEquation* own,
                       const ComparisonProblem& problem, double h, std::int64_t steps,
-                      const ComparisonControl& control)
+                      const WorkControl& control)
 {
     Integration result;
     double y = problem.y1;
     for (std::int64_t i = 0; i < steps; ++i) {
-        if (i % kPollSteps == kPollSteps - 1 && cancelled(control)) {
+        if (i % kPollSteps == kPollSteps - 1 && control.cancelled()) {
             result.cancelled = true;
             return result;
         }
@@ -157,7 +152,7 @@ double roundingLevel(std::int64_t steps, double scale)
 }
 
 Comparison compare(const ComparisonProblem& problem, const std::vector<double>& steps,
-                   const ComparisonControl& control)
+                   const WorkControl& control)
 {
     Comparison comparison;
     for (std::size_t m = 0; m < kMethods.size(); ++m)
@@ -167,8 +162,7 @@ Comparison compare(const ComparisonProblem& problem, const std::vector<double>& 
         return comparison;
     cleanVectorState();
 
-    const std::atomic<bool>* cancel = control.cancel;
-    const ReferenceRun reference = referenceSolution(problem.equation, x1, y1, x2 - x1, 2, {cancel, {}});
+    const ReferenceRun reference = referenceSolution(problem.equation, x1, y1, x2 - x1, 2, {control.cancel, {}});
     if (reference.stop == ReferenceStop::Cancelled) {
         comparison.cancelled = true;
         return comparison;
@@ -219,9 +213,8 @@ Comparison compare(const ComparisonProblem& problem, const std::vector<double>& 
             if (!comparison.truth && row.mark == RowMark::None)
                 row.mark = RowMark::NoTrueValue;
             comparison.rows.push_back(row);
-            if (control.progress)
-                control.progress(comparison.rows.size(), total);
-            if (cancelled(control)) {
+            control.report(static_cast<std::int64_t>(comparison.rows.size()), static_cast<std::int64_t>(total));
+            if (control.cancelled()) {
                 comparison.cancelled = true;
                 return comparison;
             }

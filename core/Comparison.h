@@ -78,16 +78,10 @@ struct Comparison {
     }
 };
 
-// `progress` hears how many of the rows are done, with their number, on
-// the thread that does the work; `cancel` is polled every few thousand steps.
-struct ComparisonControl {
-    const std::atomic<bool>* cancel = nullptr;
-    std::function<void(std::size_t done, std::size_t total)> progress;
-};
-
-// x2 > x1 and finite, y1 finite; otherwise no rows.
+// x2 > x1 and finite, y1 finite; otherwise no rows. `control` hears how
+// many of the rows are done and is polled every few thousand steps.
 Comparison compare(const ComparisonProblem& problem, const std::vector<double>& steps,
-                   const ComparisonControl& control = {});
+                   const WorkControl& control = {});
 
 // The level below which an error of a run of `steps` steps on numbers of
 // size `scale` is rounding rather than the method's.

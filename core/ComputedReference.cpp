@@ -8,6 +8,7 @@
 #include "core/ReferenceSolution.h"
 
 #include "core/GuardedSteppers.h"
+#include "core/RungeKuttaStep.h"
 
 #include <boost/core/ref.hpp>
 #include <boost/iterator/counting_iterator.hpp>
@@ -57,18 +58,18 @@ struct Trouble {
 // that no mix of failed and successful steps gets round them.
 class Work {
 public:
-    Work(std::int64_t slopes, const std::atomic<bool>* cancel) : left_(slopes), cancel_(cancel) {}
+    Work(std::int64_t slopes, const WorkControl& control) : left_(slopes), control_(control) {}
     void spend(const Trouble& trouble)
     {
         if (--left_ < 0)
             throw Halt{trouble.reason()};
-        if (cancel_ && left_ % 256 == 0 && cancel_->load(std::memory_order_relaxed))
+        if (left_ % 256 == 0 && control_.cancelled())
             throw Halt{ReferenceStop::Cancelled};
     }
 
 private:
     std::int64_t left_;
-    const std::atomic<bool>* cancel_;
+    const WorkControl& control_;
 };
 
 // The system: y' = f(x, y), in Odeint's form.
@@ -90,7 +91,8 @@ struct Slope {
 struct Rows {
     std::vector<double>& values;
     Trouble& trouble;
-    const ReferenceControl& control;
+    const WorkControl& control;
+    std::int64_t rows;
     void operator()(const double& y, double) const
     {
         // An accepted step may still end out of range: its error estimate,
@@ -99,28 +101,18 @@ struct Rows {
             throw Halt{ReferenceStop::NotFinite};
         values.push_back(y);
         trouble = {};
-        if (control.progress && values.size() % kProgressRows == 0)
-            control.progress(static_cast<std::int64_t>(values.size()));
+        if (values.size() % kProgressRows == 0)
+            control.report(static_cast<std::int64_t>(values.size()), rows);
     }
 };
 
-// Whether the slope can depend on y. A typed equation's written-out form
-// names y exactly where its program reads it: no function or constant of
-// the language has a y in its name.
-bool readsY(const Equation& equation)
-{
-    if (equation.number == kOwnEquation && equation.own)
-        return equation.own->program.readAs().find('y') != std::string::npos;
-    return equation.number == 1 || equation.number == 2 || equation.number == 5 || equation.number == 6;
-}
-
 template <typename Stepper, typename RightHandSide>
 ReferenceStop integrate(const RightHandSide& f, double x1, double y1, double h, std::int64_t rows,
-                        const ReferenceControl& control, std::vector<double>& values)
+                        const WorkControl& control, std::vector<double>& values)
 {
     Trouble trouble;
-    Work work(kSlopeBudgetAtLeast + kSlopeBudgetPerRow * rows, control.cancel);
-    const auto grid = [x1, h](std::int64_t i) { return referenceAbscissa(x1, h, i); };
+    Work work(kSlopeBudgetAtLeast + kSlopeBudgetPerRow * rows, control);
+    const auto grid = [x1, h](std::int64_t i) { return abscissa(x1, i, h); };
     const auto first = boost::make_transform_iterator(boost::counting_iterator<std::int64_t>(0), grid);
     const auto end = boost::make_transform_iterator(boost::counting_iterator<std::int64_t>(rows), grid);
     // Made in place and passed by reference: a copy would copy the
@@ -129,7 +121,7 @@ ReferenceStop integrate(const RightHandSide& f, double x1, double y1, double h, 
     double y = y1;
     try {
         odeint::integrate_times(boost::ref(stepper), Slope<RightHandSide>{f, trouble, work}, y, first, end, h,
-                                Rows{values, trouble, control},
+                                Rows{values, trouble, control, rows},
                                 odeint::max_step_checker(kMaxStepsPerRow));
     } catch (const Halt& halt) {
         return halt.why;
@@ -144,7 +136,7 @@ ReferenceStop integrate(const RightHandSide& f, double x1, double y1, double h, 
 } // namespace
 
 ReferenceRun computedReference(const Equation& equation, double x1, double y1, double h, std::int64_t rows,
-                               const ReferenceControl& control)
+                               const WorkControl& control)
 {
     ReferenceRun run;
     run.kind = ReferenceKind::Computed;
@@ -159,15 +151,14 @@ ReferenceRun computedReference(const Equation& equation, double x1, double y1, d
         return run;
     }
     run.values.reserve(static_cast<std::size_t>(rows));
-    const bool plainIntegral = !readsY(equation);
+    const bool plainIntegral = !slopeReadsY(equation);
     run.stop = withRightHandSide(equation.number, equation.own.get(), [&](const auto& f) {
         return plainIntegral ? integrate<DormandPrince54>(f, x1, y1, h, rows, control, run.values)
                              : integrate<Fehlberg78>(f, x1, y1, h, rows, control, run.values);
     });
     if (run.stop != ReferenceStop::None)
-        run.stoppedAt = referenceAbscissa(x1, h, static_cast<std::int64_t>(run.values.size()));
-    if (control.progress)
-        control.progress(static_cast<std::int64_t>(run.values.size()));
+        run.stoppedAt = abscissa(x1, static_cast<std::int64_t>(run.values.size()), h);
+    control.report(static_cast<std::int64_t>(run.values.size()), rows);
     return run;
 }
 

@@ -1,6 +1,7 @@
 #include "core/ReferenceSolution.h"
 
 #include "core/ExactSolution.h"
+#include "core/RungeKuttaStep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,28 +9,22 @@
 namespace rk {
 namespace {
 
-bool cancelled(const ReferenceControl& control)
-{
-    return control.cancel && control.cancel->load(std::memory_order_relaxed);
-}
-
 ReferenceRun fromClosedForm(const ClosedForm& y, double x1, double h, std::int64_t rows,
-                            const ReferenceControl& control)
+                            const WorkControl& control)
 {
     ReferenceRun run;
     run.values.reserve(static_cast<std::size_t>(std::max<std::int64_t>(rows, 0)));
     for (std::int64_t i = 0; i < rows; ++i) {
         if (i % kProgressRows == 0 && i > 0) {
-            if (control.progress)
-                control.progress(i);
-            if (cancelled(control)) {
+            control.report(i, rows);
+            if (control.cancelled()) {
                 run.stop = ReferenceStop::Cancelled;
                 break;
             }
         }
         // A start near the ends of the doubles' range can make the constant
         // or a term overflow; a value that is not a number is no reference.
-        const double value = y(referenceAbscissa(x1, h, i));
+        const double value = y(abscissa(x1, i, h));
         if (!std::isfinite(value)) {
             run.stop = ReferenceStop::NotFinite;
             break;
@@ -37,16 +32,15 @@ ReferenceRun fromClosedForm(const ClosedForm& y, double x1, double h, std::int64
         run.values.push_back(value);
     }
     if (run.stop != ReferenceStop::None)
-        run.stoppedAt = referenceAbscissa(x1, h, static_cast<std::int64_t>(run.values.size()));
-    if (control.progress)
-        control.progress(static_cast<std::int64_t>(run.values.size()));
+        run.stoppedAt = abscissa(x1, static_cast<std::int64_t>(run.values.size()), h);
+    control.report(static_cast<std::int64_t>(run.values.size()), rows);
     return run;
 }
 
 } // namespace
 
 ReferenceRun referenceSolution(const Equation& equation, double x1, double y1, double h, std::int64_t rows,
-                               const ReferenceControl& control)
+                               const WorkControl& control)
 {
     if (const auto form = ClosedForm::of(equation.number, x1, y1))
         return fromClosedForm(*form, x1, h, rows, control);

@@ -4,10 +4,9 @@
 // when asked for; a run never waits for it.
 
 #include "core/Catalogue.h"
+#include "core/WorkControl.h"
 
-#include <atomic>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -35,14 +34,8 @@ enum class ReferenceStop {
 inline constexpr double kExactAccuracy = 1e-14;
 inline constexpr double kComputedAccuracy = 1e-12;
 
-// Lets the window keep a worker in hand: `cancel` is polled as the work
-// goes, `progress` hears how many rows are done every kProgressRows rows and
-// once at the end, on the thread that does the work.
-struct ReferenceControl {
-    const std::atomic<bool>* cancel = nullptr;
-    std::function<void(std::int64_t rowsDone)> progress;
-};
-
+// A reference's WorkControl hears of the rows done every kProgressRows
+// rows and once at the end, out of the rows asked for.
 inline constexpr std::int64_t kProgressRows = 4096;
 
 struct ReferenceRun {
@@ -53,22 +46,16 @@ struct ReferenceRun {
     double stoppedAt = 0;              // with a stop: the x of the first row without a value
 };
 
-// The reference at the rows x1 + i·h, i = 0 .. rows - 1, of a run of
+// The reference at the rows abscissa(x1, i, h), i = 0 .. rows - 1, of a run of
 // `equation` from (x1, y1): the closed form where there is one, computed
 // otherwise. h > 0.
 ReferenceRun referenceSolution(const Equation& equation, double x1, double y1, double h, std::int64_t rows,
-                               const ReferenceControl& control = {});
+                               const WorkControl& control = {});
 
 // The computed one, whether or not there is a closed form: the closed forms
 // are how it is checked.
 ReferenceRun computedReference(const Equation& equation, double x1, double y1, double h, std::int64_t rows,
-                               const ReferenceControl& control = {});
-
-// Row i's x, as the run computes it: afresh from the start, not summed.
-inline double referenceAbscissa(double x1, double h, std::int64_t i)
-{
-    return x1 + (static_cast<double>(i) * h);
-}
+                               const WorkControl& control = {});
 
 // y - y(x) over |y(x)|: none where the reference is 0.
 std::optional<double> relativeError(double y, double reference);

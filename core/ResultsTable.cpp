@@ -77,9 +77,7 @@ std::size_t ResultsTable::writeLine(std::size_t index, char* out, std::string_vi
 {
     const Run& run = runOf(index);
     const auto pass = static_cast<std::int64_t>(index - run.firstLine);
-    std::size_t length = formatFixed(abscissa(run.x1, pass, run.h), run.xDecimals, out);
-    length += separator.copy(out + length, kMaxSeparator);
-    return length + formatFixed(ys_[index], 5, out + length);
+    return rk::writeLine(abscissa(run.x1, pass, run.h), run.xDecimals, ys_[index], out, separator);
 }
 
 Stages ResultsTable::stepAt(std::size_t index) const

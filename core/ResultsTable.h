@@ -8,7 +8,7 @@
 // it had been stored.
 
 #include "core/Catalogue.h"
-#include "core/FormatFixed.h"
+#include "core/LineNumbers.h"
 #include "core/Methods.h"
 
 #include <cstddef>
@@ -67,7 +67,7 @@ public:
     // The same into `out`, which holds kLineBufferSize characters, with
     // another separator (at most kMaxSeparator characters) if need be;
     // returns the length.
-    std::size_t writeLine(std::size_t index, char* out, std::string_view separator = "    ") const;
+    std::size_t writeLine(std::size_t index, char* out, std::string_view separator = kLineSeparator) const;
     // The step from the line to the next, computed again from the line's
     // exact numbers with the run's equation, method and step: the very values the
     // run used, so k1..k4 and the next ordinate explain the line.
@@ -82,8 +82,8 @@ public:
     // The index of the run that listed line `index`.
     std::size_t runIndexOf(std::size_t index) const;
 
-    static constexpr std::size_t kMaxSeparator = 4;
-    static constexpr std::size_t kLineBufferSize = 2 * kFormatBufferSize + kMaxSeparator + 1;
+    static constexpr std::size_t kMaxSeparator = rk::kMaxSeparator;
+    static constexpr std::size_t kLineBufferSize = rk::kLineBufferSize;
 
 private:
     struct Run {

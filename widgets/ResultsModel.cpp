@@ -1,52 +1,108 @@
 #include "widgets/ResultsModel.h"
 
 #include "core/ExactSolution.h"
-#include "core/RungeKuttaStep.h"
 #include "widgets/QtText.h"
 
-#include <QProgressDialog>
-#include <QWidget>
+#include <QtConcurrent>
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
 #include <cmath>
 
 namespace rk {
 
+ResultsModel::~ResultsModel() { stopMaking(); }
+
 void ResultsModel::publishAppended()
 {
     // A view counts rows in int; lines past that stay stored but unseen.
     const std::size_t visible = std::min<std::size_t>(table_.count(), INT_MAX);
-    if (visible <= published_)
-        return;
-    beginInsertRows(QModelIndex(), static_cast<int>(published_), static_cast<int>(visible - 1));
-    published_ = visible;
-    endInsertRows();
-    if (showErrors_)
-        makeReferencesForErrors();
+    if (visible > published_) {
+        beginInsertRows(QModelIndex(), static_cast<int>(published_), static_cast<int>(visible - 1));
+        published_ = visible;
+        endInsertRows();
+    }
+    // Every run is listed whole before it is published, so its reference
+    // can be started at once.
+    for (std::size_t r = references_.size(); r < table_.runCount(); ++r)
+        if (needsComputed(r))
+            waiting_.push_back(r);
+    references_.resize(table_.runCount());
+    makeNext();
 }
 
-void ResultsModel::makeReferencesForErrors()
+bool ResultsModel::needsComputed(std::size_t runIndex) const
 {
-    const std::uint64_t generation = generation_;
-    for (std::size_t r = 0; r < table_.runCount() && generation == generation_; ++r) {
-        const RunSpan run = table_.run(r);
-        if (run.lines > 0 && run.equation->number != 0 && !ClosedForm::of(run.equation->number, run.x1, run.y1))
-            computed(run);
+    const RunSpan run = table_.run(runIndex);
+    return run.lines > 0 && run.equation->number != 0 && !ClosedForm::of(run.equation->number, run.x1, run.y1);
+}
+
+void ResultsModel::makeNext()
+{
+    if (watcher_ || waiting_.empty())
+        return;
+    making_ = waiting_.front();
+    waiting_.pop_front();
+    const RunSpan run = table_.run(making_);
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    watcher_ = new QFutureWatcher<ReferenceRun>(this);
+    connect(watcher_, &QFutureWatcherBase::finished, this, &ResultsModel::takeMade);
+    // The worker gets its own copies: the table may grow, or be cleared,
+    // while it works.
+    watcher_->setFuture(QtConcurrent::run([equation = *run.equation, x1 = run.x1, y1 = run.y1, h = run.h,
+                                           rows = static_cast<std::int64_t>(run.lines), cancel = cancel_] {
+        return referenceSolution(equation, x1, y1, h, rows, WorkControl{cancel.get(), {}});
+    }));
+}
+
+void ResultsModel::takeMade()
+{
+    if (!watcher_)
+        return;
+    auto made = std::make_shared<const ReferenceRun>(watcher_->future().takeResult());
+    watcher_->disconnect(this);
+    watcher_->deleteLater();
+    watcher_ = nullptr;
+    cancel_.reset();
+    references_[making_] = std::move(made);
+    const RunSpan run = table_.run(making_);
+    const std::size_t end = std::min(run.firstLine + run.lines, published_);
+    if (run.firstLine < end)
+        emit dataChanged(index(static_cast<int>(run.firstLine)), index(static_cast<int>(end - 1)));
+    emit referenceMade();
+    makeNext();
+}
+
+void ResultsModel::waitForReferences()
+{
+    while (watcher_) {
+        watcher_->waitForFinished();
+        takeMade();
     }
-    if (published_ > 0 && generation == generation_)
-        emit dataChanged(index(0), index(static_cast<int>(published_ - 1)), {Qt::DisplayRole});
+}
+
+void ResultsModel::stopMaking()
+{
+    if (cancel_)
+        *cancel_ = true;
+    cancel_.reset();
+    if (watcher_) {
+        // The worker notices the flag within a few hundred slopes and its
+        // result goes nowhere; nothing here waits for it.
+        watcher_->disconnect(this);
+        watcher_->deleteLater();
+        watcher_ = nullptr;
+    }
+    waiting_.clear();
 }
 
 void ResultsModel::clear()
 {
     beginResetModel();
+    stopMaking();
     table_.clear();
     published_ = 0;
     references_.clear();
-    making_.clear();
-    ++generation_;
     endResetModel();
 }
 
@@ -55,56 +111,17 @@ void ResultsModel::setShowErrors(bool show)
     if (show == showErrors_)
         return;
     showErrors_ = show;
-    if (show)
-        makeReferencesForErrors();
-    else if (published_ > 0)
+    if (published_ > 0)
         emit dataChanged(index(0), index(static_cast<int>(published_ - 1)), {Qt::DisplayRole});
 }
 
-const ReferenceRun* ResultsModel::computed(const RunSpan& run) const
-{
-    if (references_.size() < table_.runCount()) {
-        references_.resize(table_.runCount());
-        making_.resize(table_.runCount());
-    }
-    if (references_[run.index])
-        return references_[run.index].get();
-    // A repaint while the reference is being made asks again: it waits.
-    if (making_[run.index])
-        return nullptr;
-    making_[run.index] = true;
-
-    const auto rows = static_cast<std::int64_t>(run.lines);
-    QProgressDialog progress(tr("Computing the reference solution…"), tr("Cancel"), 0,
-                             static_cast<int>(std::min<std::int64_t>(rows, INT_MAX)),
-                             qobject_cast<QWidget*>(QObject::parent()));
-    progress.setObjectName("ReferenceProgress");
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoReset(false);
-    std::atomic<bool> cancel{false};
-    const std::uint64_t generation = generation_;
-    const ReferenceControl control{&cancel, [&](std::int64_t done) {
-                                       // A modal dialog's setValue lets the events in.
-                                       progress.setValue(static_cast<int>(std::min<std::int64_t>(done, INT_MAX)));
-                                       if (progress.wasCanceled() || generation != generation_)
-                                           cancel = true;
-                                   }};
-    auto made = std::make_unique<const ReferenceRun>(
-        referenceSolution(*run.equation, run.x1, run.y1, run.h, rows, control));
-    if (generation != generation_)
-        return nullptr; // Ready came meanwhile: the run is gone
-    making_[run.index] = false;
-    references_[run.index] = std::move(made);
-    return references_[run.index].get();
-}
-
-std::optional<RowTruth> ResultsModel::truthAt(std::size_t index, bool make) const
+std::optional<RowTruth> ResultsModel::truthAt(std::size_t index) const
 {
     const TableRow row = table_.row(index);
     if (row.equation == 0)
         return std::nullopt;
-    const RunSpan run = table_.run(table_.runIndexOf(index));
+    const std::size_t runIndex = table_.runIndexOf(index);
+    const RunSpan run = table_.run(runIndex);
     RowTruth truth;
     if (const auto form = ClosedForm::of(row.equation, run.x1, run.y1)) {
         // One evaluation: a closed form needs nothing of the rows before.
@@ -117,8 +134,7 @@ std::optional<RowTruth> ResultsModel::truthAt(std::size_t index, bool make) cons
         }
         return truth;
     }
-    const bool made = run.index < references_.size() && references_[run.index];
-    const ReferenceRun* reference = make || made ? computed(run) : nullptr;
+    const ReferenceRun* reference = runIndex < references_.size() ? references_[runIndex].get() : nullptr;
     if (!reference)
         return std::nullopt;
     truth.kind = reference->kind;
@@ -128,6 +144,13 @@ std::optional<RowTruth> ResultsModel::truthAt(std::size_t index, bool make) cons
     if (const std::size_t i = index - run.firstLine; i < reference->values.size())
         truth.value = reference->values[i];
     return truth;
+}
+
+bool ResultsModel::computing(std::size_t index) const
+{
+    const std::size_t runIndex = table_.runIndexOf(index);
+    const bool made = runIndex < references_.size() && references_[runIndex];
+    return !made && needsComputed(runIndex);
 }
 
 QString ResultsModel::truthHeading() const
@@ -156,14 +179,20 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         if (!showErrors_)
             return line;
         // A row past its reference's stop, or without one, has a dash.
-        const auto truth = truthAt(row, false);
-        return line + QLatin1String("    ") +
-               (truth && truth->value ? errorText(table_.row(row).y - *truth->value) : QStringLiteral("—"));
+        const auto truth = truthAt(row);
+        const QString error = truth && truth->value ? toQString(errorText(table_.row(row).y - *truth->value))
+                              : computing(row)      ? tr("computing…")
+                                                    : QStringLiteral("—");
+        return line + toQString(kLineSeparator) + error;
     }
     case Qt::ToolTipRole:
     case Qt::WhatsThisRole:
-    case Qt::AccessibleDescriptionRole:
-        return explainStep(table_, row, truthAt(row));
+    case Qt::AccessibleDescriptionRole: {
+        QString text = explainStep(table_, row, truthAt(row));
+        if (computing(row))
+            text += QLatin1Char('\n') + tr("computing…");
+        return text;
+    }
     default:
         return {};
     }

@@ -112,14 +112,14 @@ QStringList truthLines(double y, const std::optional<RowTruth>& truth, int xPlac
                      .arg(QString::asprintf("%.0e", truth->accuracy));
     if (truth->value) {
         const double error = y - *truth->value;
-        lines << QCoreApplication::translate("StepExplanation", "y(x) = %1").arg(truthText(*truth->value));
+        lines << QCoreApplication::translate("StepExplanation", "y(x) = %1").arg(toQString(valueText(*truth->value)));
         if (const auto relative = relativeError(y, *truth->value))
             //: %1 and %2 in scientific notation, e.g. 2.00e-08.
             lines << QCoreApplication::translate("StepExplanation", "error y − y(x) = %1, relative error %2")
-                         .arg(errorText(error), errorText(*relative));
+                         .arg(toQString(errorText(error)), toQString(errorText(*relative)));
         else
             lines << QCoreApplication::translate("StepExplanation", "error y − y(x) = %1 (no relative error: y(x) = 0)")
-                         .arg(errorText(error));
+                         .arg(toQString(errorText(error)));
         return lines;
     }
     const QString at = fixed(truth->stoppedAt, xPlaces);
@@ -149,10 +149,6 @@ QStringList truthLines(double y, const std::optional<RowTruth>& truth, int xPlac
 
 } // namespace
 
-QString errorText(double error) { return QString::asprintf("%.2e", error); }
-
-QString truthText(double value) { return QString::number(value, 'g', 12); }
-
 QString explainStep(const ResultsTable& table, std::size_t index, const std::optional<RowTruth>& truth)
 {
     const TableRow row = table.row(index);
@@ -181,7 +177,7 @@ QString explainStep(const ResultsTable& table, std::size_t index, const std::opt
     // A run at the design's step and method says nothing of them.
     if (row.method != Method::RungeKutta || row.h != kStep)
         lines << methodHeading(row.method, row.h);
-    lines << QCoreApplication::translate("StepExplanation", "x = %1   y = %2").arg(fixed(row.x, xPlaces), fixed(row.y, 5));
+    lines << QCoreApplication::translate("StepExplanation", "x = %1   y = %2").arg(fixed(row.x, xPlaces), fixed(row.y, kYDecimals));
     const auto problem = slopeProblem(row.own, row.method, row.x, row.y, row.h, stages);
     for (std::size_t stage = 0; stage < stageLine.size(); ++stage) {
         if (problem && problem->why == Stop::NoSlope && static_cast<std::size_t>(problem->stage) == stage) {
@@ -202,7 +198,7 @@ QString explainStep(const ResultsTable& table, std::size_t index, const std::opt
                               fixed(abscissa(x1, row.pass + 1, row.h), xPlaces));
             break;
         }
-        lines << QCoreApplication::translate("StepExplanation", stageLine[stage].text).arg(fixed(valueOf(stage), 5));
+        lines << QCoreApplication::translate("StepExplanation", stageLine[stage].text).arg(fixed(valueOf(stage), kYDecimals));
     }
     lines << lastRowOfRun(row) << truthLines(row.y, truth, xPlaces);
     return lines.join(QLatin1Char('\n'));

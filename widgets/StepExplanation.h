@@ -25,13 +25,6 @@ struct RowTruth {
     double stoppedAt = 0;
 };
 
-// An error as the list and the explanations write it: three significant
-// digits in scientific notation, e.g. "2.00e-08", the same in every locale.
-QString errorText(double error);
-// A reference value with about twelve significant digits: the table's five
-// decimals would hide the very error being shown.
-QString truthText(double value);
-
 // The step from row `index` of `table`, one fact a line, in the user's
 // language: the equation as the equation list shows it, x and y as the row
 // lists them, then k1 to k4 and y(x + h) with five decimals.

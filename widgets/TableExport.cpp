@@ -1,7 +1,6 @@
 #include "widgets/TableExport.h"
 
 #include "core/ResultsTable.h"
-#include "widgets/StepExplanation.h"
 
 #include <QAbstractItemModel>
 #include <QIODevice>
@@ -18,15 +17,15 @@ template <typename Put>
 void putRow(const ResultsTable& table, std::size_t index, std::string_view separator, const TruthColumns* truth,
             Put&& put)
 {
-    char line[ResultsTable::kLineBufferSize + 1];
+    char line[kLineBufferSize + 1];
     std::size_t length = table.writeLine(index, line, separator);
     if (truth) {
         put(std::string_view(line, length));
         std::string more;
         more.append(separator);
         if (const auto value = truth->valueAt(index)) {
-            more.append(truthText(*value).toStdString()).append(separator);
-            more.append(errorText(table.row(index).y - *value).toStdString());
+            more.append(valueText(*value)).append(separator);
+            more.append(errorText(table.row(index).y - *value));
         } else {
             more.append(separator);
         }
@@ -111,7 +110,7 @@ bool writeTableCsv(const ResultsTable& table, QIODevice& device, const TruthColu
 {
     constexpr std::size_t kPiece = 64 * 1024;
     std::string piece = header(',', truth);
-    piece.reserve(kPiece + ResultsTable::kLineBufferSize);
+    piece.reserve(kPiece + kLineBufferSize);
     const auto flush = [&device, &piece] {
         if (!writeAll(device, piece))
             return false;

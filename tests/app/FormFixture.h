@@ -3,6 +3,7 @@
 
 #include "app/Form1.h"
 #include "app/OwnEquationDialog.h"
+#include "widgets/ResultsModel.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,22 @@ inline std::size_t listedCount(const Form1& form) { return static_cast<std::size
 inline std::string listedLine(const Form1& form, std::size_t row)
 {
     return form.List1->model()->index(static_cast<int>(row), 0).data().toString().toStdString();
+}
+
+// Lets the window take in the references of the runs listed so far, which
+// are made on a worker: rows that need one explain their truth only then.
+inline void waitForReferences(const Form1& form)
+{
+    const auto* results = qobject_cast<const ResultsModel*>(form.List1->model());
+    ASSERT_NE(results, nullptr);
+    const auto made = [results] {
+        const ResultsTable& table = results->table();
+        for (std::size_t r = 0; r < table.runCount(); ++r)
+            if (const RunSpan run = table.run(r); run.lines > 0 && results->computing(run.firstLine))
+                return false;
+        return true;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(made, 60'000)) << "the references were not made within a minute";
 }
 
 // Loads, shows and activates the window, as the program's start does.

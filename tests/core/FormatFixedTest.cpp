@@ -1,4 +1,5 @@
 #include "core/FormatFixed.h"
+#include "core/LineNumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,64 @@ TEST(FormatFixed, LargestDoubleFitsTheBuffer)
     EXPECT_EQ(text.size(), 1 + 309 + 1 + 5u);
     EXPECT_EQ(text.substr(0, 5), "-1797");
     EXPECT_EQ(text.substr(text.size() - 6), ".00000");
+}
+
+} // namespace
+} // namespace rk
+
+namespace rk {
+namespace {
+
+// A line's numbers as the list, the explanations, the copies and the
+// comparison all write them: errors to three digits, true values to
+// twelve, rounded from the exact binary value, ties to even as printf
+// does, with the sign of a zero.
+TEST(LineNumbers, ErrorsAndTrueValues)
+{
+    const struct {
+        double value;
+        const char* error;
+        const char* truth;
+    } numbers[] = {
+        {2.58262e-9, "2.58e-09", "2.58262e-09"},
+        {0.36787944117144233, "3.68e-01", "0.367879441171"},
+        {0.00012345678901234, "1.23e-04", "0.000123456789012"},
+        {1e20 / 3, "3.33e+19", "3.33333333333e+19"},
+        {-1.5e-300, "-1.50e-300", "-1.5e-300"},
+        {999999999999.5, "1.00e+12", "1e+12"},
+        {100000000000.5, "1.00e+11", "100000000000"},
+        {0.0, "0.00e+00", "0"},
+        {-0.0, "-0.00e+00", "-0"},
+    };
+    for (const auto& n : numbers) {
+        EXPECT_EQ(errorText(n.value), n.error) << n.value;
+        EXPECT_EQ(valueText(n.value), n.truth) << n.value;
+    }
+}
+
+TEST(LineNumbers, LineWithItsSeparator)
+{
+    const struct {
+        double x;
+        int xDecimals;
+        double y;
+        std::string_view separator;
+        const char* line;
+    } lines[] = {
+        {0.05, 2, 0.9512294245, kLineSeparator, "0.05    0.95123"},
+        {0.025, 3, -1e-6, "\t", "0.025\t0.00000"}, // a y that rounds to zero has no sign
+        {-1.5, 2, 1.5e-5, ",", "-1.50,0.00002"},
+        {0.05, 2, 1.0, "too long", "0.05too 1.00000"}, // four characters of a separator at most
+        {-1.7e308, 10, -1.7e308, kLineSeparator, nullptr}, // the longest fits the buffer
+    };
+    for (const auto& l : lines) {
+        char out[kLineBufferSize];
+        const std::string written(out, writeLine(l.x, l.xDecimals, l.y, out, l.separator));
+        if (l.line)
+            EXPECT_EQ(written, l.line);
+        else
+            EXPECT_EQ(written.size(), 321u + 4 + 316) << "each a sign, 309 digits, a point and the decimals";
+    }
 }
 
 } // namespace

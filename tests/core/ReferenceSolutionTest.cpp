@@ -108,7 +108,7 @@ TEST_P(ClosedForms, SolveTheEquationAndAgreeWithTheComputedReference)
     ASSERT_EQ(static_cast<std::int64_t>(computed.values.size()), rows);
     const auto exact = ClosedForm::of(s.equation, s.x1, s.y1);
     for (std::int64_t i = 0; i < rows; ++i) {
-        const double x = referenceAbscissa(s.x1, kStep, i), truth = (*exact)(x);
+        const double x = abscissa(s.x1, i, kStep), truth = (*exact)(x);
         const double scale = std::fabs(truth) + kStep * std::fabs(f(s.equation, x, truth));
         ASSERT_NEAR(computed.values[i], truth, computed.accuracy * scale) << "row " << i;
     }
@@ -162,7 +162,7 @@ TEST_P(Stops, WithItsReason)
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
     EXPECT_EQ(run.stop, s.why);
     EXPECT_EQ(run.values.size(), s.values);
-    EXPECT_EQ(run.stoppedAt, referenceAbscissa(s.x1, kStep, static_cast<std::int64_t>(run.values.size())));
+    EXPECT_EQ(run.stoppedAt, abscissa(s.x1, static_cast<std::int64_t>(run.values.size()), kStep));
     for (const double y : run.values)
         EXPECT_TRUE(std::isfinite(y));
     EXPECT_LT(took.count(), 5.0);
@@ -197,10 +197,11 @@ TEST_P(Cancelling, SoonAfterAsked)
 {
     std::atomic<bool> cancel{false};
     std::vector<std::int64_t> reports;
-    const ReferenceControl control{&cancel, [&](std::int64_t rows) {
-                                       reports.push_back(rows);
-                                       cancel = true;
-                                   }};
+    const WorkControl control{&cancel, [&](std::int64_t rows, std::int64_t total) {
+                                  reports.push_back(rows);
+                                  EXPECT_EQ(total, 100'000);
+                                  cancel = true;
+                              }};
     const ReferenceRun run = referenceSolution(GetParam().equation, 0, 1, kStep, 100'000, control);
     EXPECT_EQ(run.stop, ReferenceStop::Cancelled);
     EXPECT_GE(run.values.size(), static_cast<std::size_t>(kProgressRows));

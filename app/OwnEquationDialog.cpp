@@ -1,6 +1,7 @@
 #include "app/OwnEquationDialog.h"
 
 #include "core/TextFold.h"
+#include "widgets/Colours.h"
 #include "widgets/QtText.h"
 
 #include <QCoreApplication>
@@ -130,9 +131,9 @@ void OwnEquationDialog::mark(int start, int length)
     QList<QInputMethodEvent::Attribute> formats;
     if (length > 0) {
         QTextCharFormat wrong;
-        wrong.setBackground(QColor(255, 200, 200));
+        wrong.setBackground(QColor(kWrongPlaceColour));
         wrong.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        wrong.setUnderlineColor(Qt::red);
+        wrong.setUnderlineColor(QColor(kWrongPlaceLineColour));
         formats << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, start - field_->cursorPosition(),
                                                 length, wrong);
     }

@@ -6,6 +6,7 @@
 // ahead, no pictures built in.
 #include "app/FormDesign.h"
 #include "core/Catalogue.h"
+#include "widgets/Colours.h"
 #include "widgets/Twips.h"
 
 #include <QApplication>
@@ -38,17 +39,17 @@ QFont fontOf(const FontDesign& design)
 QPixmap frame(QSize size, const QFont& font)
 {
     QPixmap picture(size);
-    picture.fill(QColor(128, 255, 255));
+    picture.fill(QColor(kLightCyan));
     QPainter painter(&picture);
-    painter.setPen(QColor(64, 64, 64));
+    painter.setPen(QColor(kDarkGrey));
     painter.setFont(font);
     painter.drawText(QPoint(0, painter.fontMetrics().ascent()), " Integral by Simpson's Formula");
     const auto at = [&](double x, double y) {
         return QPointF((x + 2) / 20 * size.width(), (10 - y) / 20 * size.height());
     };
-    painter.setPen(QColor(128, 0, 128));
+    painter.setPen(QColor(kStartUpAxisColour));
     painter.drawLine(at(-2, 0), at(18, 0));
-    painter.setPen(QColor(64, 64, 64));
+    painter.setPen(QColor(kDarkGrey));
     painter.drawLine(at(0, 10), at(0, -10));
     for (int i = -1; i <= 17; ++i) {
         painter.drawLine(at(i, -0.1), at(i, 0.1));

@@ -40,4 +40,20 @@ inline constexpr QRgb kLightGreen = qRgb(128, 255, 128);
 inline constexpr QRgb kLightCyan = qRgb(128, 255, 255);
 inline constexpr QRgb kDarkGrey = qRgb(64, 64, 64);
 
+// A picture box before its design colours it: the toolkit's plain paper and ink.
+inline constexpr QRgb kPaperWhite = qRgb(255, 255, 255);
+inline constexpr QRgb kInkBlack = qRgb(0, 0, 0);
+
+// A comparison row whose error tells nothing of the method's order: a pale
+// amber that reads as "take care", under black text whatever the theme.
+inline constexpr QRgb kMarkedRowColour = qRgb(255, 236, 190);
+inline constexpr QRgb kMarkedRowTextColour = kInkBlack;
+
+// The comparison chart's guides of slope 1, 2 and 4: grey, beneath the methods' colours.
+inline constexpr QRgb kGuideColour = qRgb(160, 160, 164);
+
+// Where a typed equation goes wrong: a pale red behind the place, a red wave beneath it.
+inline constexpr QRgb kWrongPlaceColour = qRgb(255, 200, 200);
+inline constexpr QRgb kWrongPlaceLineColour = qRgb(255, 0, 0);
+
 } // namespace rk

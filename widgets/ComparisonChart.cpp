@@ -1,5 +1,6 @@
 #include "widgets/ComparisonChart.h"
 
+#include "widgets/Colours.h"
 #include "widgets/ComparisonWords.h"
 #include "widgets/MethodNames.h"
 
@@ -92,7 +93,7 @@ void ComparisonChart::addGuide(int slope, double hSmallest, double hLargest, dou
 {
     auto* guide = new QLineSeries;
     guide->setName(tr("slope %1").arg(slope));
-    QPen pen(Qt::gray, 1, Qt::DashLine);
+    QPen pen(QColor(kGuideColour), 1, Qt::DashLine);
     pen.setDashPattern({static_cast<qreal>(2 + 2 * slope), 4});
     guide->setPen(pen);
     for (double h = hLargest; h >= hSmallest / 2; h /= 2)

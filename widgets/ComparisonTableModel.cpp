@@ -1,7 +1,10 @@
 #include "widgets/ComparisonTableModel.h"
 
+#include "core/LineNumbers.h"
+#include "widgets/Colours.h"
 #include "widgets/ComparisonWords.h"
 #include "widgets/MethodNames.h"
+#include "widgets/QtText.h"
 
 #include <QBrush>
 #include <QColor>
@@ -14,8 +17,11 @@ QString optionalNumber(const std::optional<double>& value, char format, int prec
     return value ? QString::number(*value, format, precision) : QString();
 }
 
-// A pale amber that reads as "take care", with dark text whatever the theme.
-const QColor kMarkedRow(255, 236, 190);
+// As a results line writes them.
+QString optionalText(const std::optional<double>& value, std::string (*text)(double))
+{
+    return value ? toQString(text(*value)) : QString();
+}
 
 } // namespace
 
@@ -38,8 +44,8 @@ void ComparisonTableModel::setComparison(const Comparison& comparison)
             methodName(row.method),
             ComparisonWords::step(row.h),
             row.steps > 0 ? QString::number(row.steps) : QString(),
-            optionalNumber(row.y, 'g', 12),
-            optionalNumber(row.error, 'e', 2),
+            optionalText(row.y, valueText),
+            optionalText(row.error, errorText),
             optionalNumber(row.ratio, 'f', 2),
             optionalNumber(row.order, 'f', 2),
             ComparisonWords::note(row),
@@ -53,8 +59,8 @@ void ComparisonTableModel::setComparison(const Comparison& comparison)
             if (!reason.isEmpty())
                 item->setToolTip(reason);
             if (marked) {
-                item->setBackground(kMarkedRow);
-                item->setForeground(QColor(Qt::black));
+                item->setBackground(QColor(kMarkedRowColour));
+                item->setForeground(QColor(kMarkedRowTextColour));
             }
             items << item;
         }

@@ -83,8 +83,8 @@ private:
     QImage curves_;   // likewise, drawn over the underlay
     QImage composed_; // image_ over underlay_, made when first painted after a change
     bool composedStale_ = true;
-    QColor backColor_ = Qt::white;
-    QColor foreColor_ = Qt::black;
+    QColor backColor_ = QColor(kPaperWhite);
+    QColor foreColor_ = QColor(kInkBlack);
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
     QPoint printPosition_;
     bool repaintPending_ = false;

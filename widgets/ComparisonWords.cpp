@@ -1,5 +1,7 @@
 #include "widgets/ComparisonWords.h"
 
+#include "core/Solve.h"
+#include "widgets/MessageNumbers.h"
 #include "widgets/MethodNames.h"
 
 #include <cmath>
@@ -49,7 +51,10 @@ QString ComparisonWords::reason(const ComparisonRow& row)
     case RowMark::NoTrueValue:
         parts << tr("The solution has no finite value at the end point, so there is no error to measure.");
         break;
-    case RowMark::TooManySteps: parts << tr("More than a million steps: not computed."); break;
+    case RowMark::TooManySteps:
+        //: %1 is the most steps a run may take, e.g. 1,000,000.
+        parts << tr("More than %1 steps: not computed.").arg(grouped(kMaxPasses));
+        break;
     }
     if (row.lastStepShortened)
         parts << tr("The span is no whole number of steps h, so the last step is shorter and ends at the end "

@@ -59,10 +59,6 @@
         <translation>終点で解が有限の値を持たないので、測る誤差がありません。</translation>
     </message>
     <message>
-        <source>More than a million steps: not computed.</source>
-        <translation>100 万ステップを超えるので計算しませんでした。</translation>
-    </message>
-    <message>
         <source>The span is no whole number of steps h, so the last step is shorter and ends at the end point.</source>
         <translation>区間が h の整数倍ではないので、最後のステップは短くして終点で終わります。</translation>
     </message>
@@ -97,6 +93,11 @@
     <message>
         <source>There is nothing to compare: x1, y1 and x2 must be numbers within range, with x2 to the right of x1.</source>
         <translation>比べるものがありません: x1、y1、x2 は扱える範囲の数で、x2 は x1 より右にしてください。</translation>
+    </message>
+    <message>
+        <source>More than %1 steps: not computed.</source>
+        <extracomment>%1 is the most steps a run may take, e.g. 1,000,000.</extracomment>
+        <translation>%1 ステップを超えるので計算しませんでした。</translation>
     </message>
 </context>
 <context>
@@ -640,12 +641,8 @@ as it does near a pole.</source>
 <context>
     <name>rk::ResultsModel</name>
     <message>
-        <source>Computing the reference solution…</source>
-        <translation>参照解を計算しています…</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <source>computing…</source>
+        <translation>計算中…</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,10 @@
         <source>There is nothing to compare: x1, y1 and x2 must be numbers within range, with x2 to the right of x1.</source>
         <translation>比べるものがありません: x1、y1、x2 は扱える範囲の数で、x2 は x1 より右にしてください。</translation>
     </message>
+    <message>
+        <source>Its tableau&apos;s order conditions promise order %1.</source>
+        <translation>タブローの次数条件が約束する次数は %1 です。</translation>
+    </message>
 </context>
 <context>
     <name>MethodNames</name>
@@ -122,29 +126,14 @@
         <extracomment>%1 is the method&apos;s name, %2 the step, e.g. &quot;Heun Method, h = 0.1&quot;.</extracomment>
         <translation>%1、h = %2</translation>
     </message>
+    <message>
+        <source>%1 (own method), h = %2</source>
+        <extracomment>%1 is the name the learner gave their own method, %2 the step, e.g. &quot;3/8 rule (own method), h = 0.05&quot;.</extracomment>
+        <translation>%1（自作の解法）、h = %2</translation>
+    </message>
 </context>
 <context>
     <name>StepExplanation</name>
-    <message>
-        <source>k1 = f(x, y) = %1</source>
-        <translation>k1 = f(x, y) = %1</translation>
-    </message>
-    <message>
-        <source>k2 = f(x + h/2, y + k1·h/2) = %1</source>
-        <translation>k2 = f(x + h/2, y + k1·h/2) = %1</translation>
-    </message>
-    <message>
-        <source>k3 = f(x + h/2, y + k2·h/2) = %1</source>
-        <translation>k3 = f(x + h/2, y + k2·h/2) = %1</translation>
-    </message>
-    <message>
-        <source>k4 = f(x + h, y + k3·h) = %1</source>
-        <translation>k4 = f(x + h, y + k3·h) = %1</translation>
-    </message>
-    <message>
-        <source>y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %1</source>
-        <translation>y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %1</translation>
-    </message>
     <message>
         <source>No equation was selected for this run, so every slope is 0 and y keeps its start value.</source>
         <translation>この計算では方程式が選ばれていないので、傾きはどれも 0 で、y は初めの値のままです。</translation>
@@ -155,12 +144,12 @@
     </message>
     <message>
         <source>%1 is beyond the range of numbers, so the run stops before x = %2.</source>
-        <extracomment>%1 is k1 to k4 or y(x + h), as the lines above name them; %2 is the next row&apos;s x.</extracomment>
+        <extracomment>%1 is a slope, k1 to k6, or y(x + h), as the lines above name it; %2 is the next row&apos;s x.</extracomment>
         <translation>%1 が扱える数の範囲を超えるので、計算は x = %2 の手前で止まります。</translation>
     </message>
     <message>
         <source>%1 has no value at x = %2, so the run stops here.</source>
-        <extracomment>%1 is k1 to k4, as the lines above name them; %2 is the row&apos;s x.</extracomment>
+        <extracomment>%1 is a slope, k1 to k6, as the lines above name it; %2 is the row&apos;s x.</extracomment>
         <translation>%1 は x = %2 で値を持たないので、計算はここで止まります。</translation>
     </message>
     <message>
@@ -226,22 +215,6 @@ as it does near a pole.</source>
     <message>
         <source>No value here: computing the reference was cancelled.</source>
         <translation>ここには値がありません: 参照解の計算は取り消されました。</translation>
-    </message>
-    <message>
-        <source>y(x + h) = y + h·k1 = %1</source>
-        <translation>y(x + h) = y + h·k1 = %1</translation>
-    </message>
-    <message>
-        <source>k2 = f(x + h, y + k1·h) = %1</source>
-        <translation>k2 = f(x + h, y + k1·h) = %1</translation>
-    </message>
-    <message>
-        <source>y(x + h) = y + h·(k1 + k2)/2 = %1</source>
-        <translation>y(x + h) = y + h·(k1 + k2)/2 = %1</translation>
-    </message>
-    <message>
-        <source>y(x + h) = y + h·k2 = %1</source>
-        <translation>y(x + h) = y + h·k2 = %1</translation>
     </message>
 </context>
 <context>
@@ -518,6 +491,10 @@ as it does near a pole.</source>
         <extracomment>A menu entry; %1 is the method&apos;s name, as &quot;Heun&quot;.</extracomment>
         <translation>古典的%1</translation>
     </message>
+    <message>
+        <source>Own method…</source>
+        <translation>自作の解法…</translation>
+    </message>
 </context>
 <context>
     <name>rk::OwnEquationDialog</name>
@@ -608,6 +585,120 @@ as it does near a pole.</source>
     <message>
         <source>Write the power after the function&apos;s argument, as in %2(x)^2 (character %1).</source>
         <translation>累乗は関数の引数の後に書いてください。例: %2(x)^2 (%1 文字目)</translation>
+    </message>
+</context>
+<context>
+    <name>rk::OwnMethodDialog</name>
+    <message>
+        <source>Own method</source>
+        <translation>自作の解法</translation>
+    </message>
+    <message>
+        <source>Name of the method</source>
+        <translation>解法の名前</translation>
+    </message>
+    <message>
+        <source>for example: 3/8 rule</source>
+        <translation>例: 3/8 公式</translation>
+    </message>
+    <message>
+        <source>Butcher tableau</source>
+        <translation>ブッチャー表</translation>
+    </message>
+    <message>
+        <source>One line per stage: c, a bar |, then the stage&apos;s row of A. Last line: a bar |, then the weights b. Numbers or fractions such as 0.5, 1/3 or -1/3, apart by blanks.</source>
+        <translation>段ごとに 1 行: c、縦線 |、その段の A の行。最後の行: 縦線 |、重み b。数や分数 (0.5、1/3、-1/3 など) を空白で区切って書きます。</translation>
+    </message>
+    <message>
+        <source>What the tableau promises</source>
+        <translation>タブローが約束すること</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Tableau:</source>
+        <translation>タブロー(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Give the method a name, such as 3/8 rule.</source>
+        <translation>解法に名前を付けてください。例: 3/8 公式</translation>
+    </message>
+    <message>
+        <source>order 0: the weights sum to %1, not 1</source>
+        <extracomment>%1 is the sum of the weights b, e.g. 0.9.</extracomment>
+        <translation>次数 0: 重みの和が 1 でなく %1 です</translation>
+    </message>
+    <message>
+        <source>order 1: the weights sum to 1</source>
+        <translation>次数 1: 重みの和は 1 です</translation>
+    </message>
+    <message>
+        <source>order %1: all %2 conditions hold</source>
+        <translation>次数 %1: %2 個の条件がすべて成り立ちます</translation>
+    </message>
+    <message>
+        <source>order %1: its condition fails</source>
+        <translation>次数 %1: その条件は成り立ちません</translation>
+    </message>
+    <message>
+        <source>order %1: %2 of %3 fail</source>
+        <translation>次数 %1: %3 個のうち %2 個が成り立ちません</translation>
+    </message>
+    <message>
+        <source>Each row of A sums to its c: every stage&apos;s y is a step towards its x.</source>
+        <translation>A の各行の和はその c に等しく、どの段の y もその x へ向かう一歩です。</translation>
+    </message>
+    <message>
+        <source>Row %1 of A sums to %2, not to c = %3: that stage takes its slope at a y that belongs to another x. The conditions assume each row sums to its c, so on equations that depend on x the method is sure of order 1 only.</source>
+        <extracomment>%1 is the stage, %2 the sum of its row of A, %3 its c.</extracomment>
+        <translation>A の第 %1 行の和は c = %3 でなく %2 です: その段は別の x に属する y で傾きを取ります。次数条件は各行の和が c に等しいことを前提にしているので、x を含む方程式では次数 1 しか保証されません。</translation>
+    </message>
+    <message>
+        <source>Line %1, c</source>
+        <extracomment>Where a refusal lies: the line as typed, and c or the entry right of the bar.</extracomment>
+        <translation>%1 行目の c</translation>
+    </message>
+    <message>
+        <source>Line %1, entry %2</source>
+        <translation>%1 行目の %2 番目の値</translation>
+    </message>
+    <message>
+        <source>Type the tableau: a line c | a_i1 a_i2 … for each stage, then | b_1 b_2 … for the weights.</source>
+        <translation>タブローを入力してください: 段ごとに c | a_i1 a_i2 … の行、最後に重みの行 | b_1 b_2 …。</translation>
+    </message>
+    <message>
+        <source>Line %1 has no bar |: write c, a bar, then the stage&apos;s row of A.</source>
+        <translation>%1 行目に縦線 | がありません: c、縦線、その段の A の行の順に書いてください。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no number; write numbers or fractions such as 0.5, 1/3 or -1/3.</source>
+        <translation>%1: 「%2」は数ではありません。0.5、1/3、-1/3 のような数か分数を書いてください。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; divides by zero.</source>
+        <translation>%1: 「%2」は 0 で割っています。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; lies on or above the diagonal of A, where only 0 may stand: a stage can use only the slopes before it.</source>
+        <translation>%1: 「%2」は A の対角線上かその右上にあり、そこには 0 しか置けません: 各段はそれより前の傾きしか使えません。</translation>
+    </message>
+    <message>
+        <source>Line %1 would be stage %2: a method here has at most %3 stages.</source>
+        <translation>%1 行目は第 %2 段になってしまいます: 解法の段数は %3 までです。</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after the weights&apos; line | b_1 b_2 …, which must be the last.</source>
+        <translation>%1 行目が重みの行 | b_1 b_2 … の後にあります。重みの行は最後でなければなりません。</translation>
+    </message>
+    <message>
+        <source>The weights are missing: end with a line | b_1 b_2 … with a weight for each stage.</source>
+        <translation>重みがありません: 最後に、段ごとの重みを並べた行 | b_1 b_2 … を書いてください。</translation>
+    </message>
+    <message>
+        <source>%1: the weight &quot;%2&quot; lies past the last stage.</source>
+        <translation>%1: 重み「%2」は最後の段より後にあります。</translation>
     </message>
 </context>
 <context>

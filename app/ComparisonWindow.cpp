@@ -46,6 +46,7 @@ ComparisonWindow::Setup ComparisonWindow::setupFrom(const FormValues& values, co
     setup.problem.equation = chosen ? Equation{values.eqNo, values.eqNo == kOwnEquation ? values.own : nullptr}
                                     : Equation{1, nullptr};
     setup.equationText = chosen ? selectedText : toQString(kEquationTexts.front());
+    setup.problem.ownMethod = values.ownMethod; // compared whichever method the next run uses
     const bool nothingConfirmed = values.x1 == 0 && values.y1 == 0 && values.x2 == 0;
     if (nothingConfirmed)
         return setup; // (0, 1) to 1, the problem's defaults

@@ -411,10 +411,13 @@ void Form1::useMethodAndStep()
 {
     values_.h = methodMenu_->step();
     values_.method = methodMenu_->method();
+    values_.ownMethod = methodMenu_->ownMethod();
     // The heading above the plot names the method the next run uses; the
     // design's own wording stays while nothing else was chosen.
     const QString design = toQString(kForm1Design.caption);
-    const QString heading = methodMenu_->isDefault() ? designHeading_ : methodHeading(values_.method, values_.h);
+    const QString heading = methodMenu_->isDefault()
+                                ? designHeading_
+                                : methodHeading(methodInfo(values_.method, values_.ownMethod.get()), values_.h);
     Label6->setText(heading);
     Label6->setAccessibleName(heading);
     Label6->resize(std::max(designHeadingWidth_, Label6->sizeHint().width()), Label6->height());

@@ -1,5 +1,6 @@
 #include "app/MethodMenu.h"
 
+#include "app/OwnMethodDialog.h"
 #include "app/StepDialog.h"
 #include "widgets/MessageNumbers.h"
 #include "widgets/MethodNames.h"
@@ -28,14 +29,30 @@ MethodMenu::MethodMenu(QMenu& menu, QWidget& dialogParent) : QObject(&menu), dia
         action->setData(static_cast<int>(info.method));
         group_->addAction(action);
     }
-    connect(group_, &QActionGroup::triggered, this, [this](QAction* action) {
-        const auto chosen = static_cast<Method>(action->data().toInt());
-        if (chosen == method_)
-            return;
-        method_ = chosen;
-        emit changed();
-    });
+    ownAction_ = methods_->addAction(QString());
+    ownAction_->setObjectName("MethodOwn");
+    ownAction_->setCheckable(true);
+    ownAction_->setData(static_cast<int>(Method::Own));
+    ownAction_->setVisible(false);
+    group_->addAction(ownAction_);
+    connect(group_, &QActionGroup::triggered, this,
+            [this](QAction* action) { choose(static_cast<Method>(action->data().toInt())); });
+    methods_->addSeparator();
+    ownMethodAction_ = methods_->addAction(QString());
+    ownMethodAction_->setObjectName("OwnMethod");
+    connect(ownMethodAction_, &QAction::triggered, this, &MethodMenu::askForOwnMethod);
     retranslate();
+}
+
+void MethodMenu::choose(Method method)
+{
+    for (QAction* action : group_->actions())
+        action->setChecked(action->data().toInt() == static_cast<int>(method));
+    if (method == method_)
+        return;
+    method_ = method;
+    retranslate();
+    emit changed();
 }
 
 bool MethodMenu::isDefault() const { return step_ == kStep && method_ == Method::RungeKutta; }
@@ -48,10 +65,31 @@ void MethodMenu::retranslate()
     const QList<QAction*> actions = group_->actions();
     for (QAction* action : actions) {
         const auto method = static_cast<Method>(action->data().toInt());
+        const QString name = methodName(methodInfo(method, own_.get()));
         //: A menu entry; %1 is the method's name, as "Heun".
-        action->setText(method == Method::RungeKutta ? tr("Classical %1").arg(methodName(method))
-                                                     : methodName(method));
+        action->setText(method == Method::RungeKutta ? tr("Classical %1").arg(name) : name);
     }
+    ownMethodAction_->setText(tr("Own method…"));
+}
+
+void MethodMenu::askForOwnMethod()
+{
+    auto* dialog = new OwnMethodDialog(own_.get(), &dialogParent_);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (!dialog->method())
+            return;
+        own_ = dialog->method();
+        ownAction_->setVisible(true);
+        // Chosen for the next run, and named anew in the heading even when
+        // an own method was chosen already.
+        method_ = Method::Own;
+        choose(Method::Own);
+        retranslate();
+        emit changed();
+    });
+    dialog->open();
 }
 
 void MethodMenu::askForStep()

@@ -10,6 +10,9 @@
 //   FloorAfterStartUp  - the floor in that same state, unguarded
 //   SolveOwnEquation   - Solve of x/2 -sin(x+y) typed as an own equation,
 //                        against the built-in equation 6 (Solve)
+//   SolveOwnMethod     - Solve of equation 6 with the 3/8 rule typed as an
+//                        own method, stepped through its tableau, against
+//                        the built-in method of as many stages (Solve)
 //   ReadOwnEquation    - reading a typed text of about 1,000 characters
 //   SlopeField         - equation 6's slope field, 441 strokes, made, drawn
 //                        beneath a run's picture and painted
@@ -32,6 +35,7 @@
 #include "core/CleanVectorState.h"
 #include "core/ReferenceSolution.h"
 #include "core/Solve.h"
+#include "core/TableauText.h"
 #include "widgets/Frame.h"
 #include "core/SlopeField.h"
 #include "widgets/ResultsModel.h"
@@ -206,6 +210,17 @@ void BM_SolveOwnEquation(benchmark::State& state)
                                   [&](RasterPicture& picture, ResultsTable& table) { Solve(form, picture, table); });
 }
 
+void BM_SolveOwnMethod(benchmark::State& state)
+{
+    FormValues form = equationSix(state.range(0));
+    const std::u16string text = u"0 |\n1/3 | 1/3\n2/3 | -1/3 1\n1 | 1 -1 1\n| 1/8 3/8 3/8 1/8";
+    const Tableau tableau = std::get<Tableau>(readTableau(text));
+    form.method = Method::Own;
+    form.ownMethod = std::make_shared<const OwnMethod>("3/8 rule", "", tableau, checkOrder(tableau).order);
+    measureRecorded<ResultsTable>(state, __func__,
+                                  [&](RasterPicture& picture, ResultsTable& table) { Solve(form, picture, table); });
+}
+
 // A sum of 70 terms as the editor writes it out, with every grouping in
 // parentheses: 980 characters, 69 deep.
 std::u16string longTypedText()
@@ -336,6 +351,7 @@ void configure(benchmark::internal::Benchmark* b)
 BENCHMARK(BM_Solve)->Apply(configure);
 BENCHMARK(BM_Floor)->Apply(configure);
 BENCHMARK(BM_SolveOwnEquation)->Apply(configure);
+BENCHMARK(BM_SolveOwnMethod)->Apply(configure);
 BENCHMARK(BM_SlopeField)->Apply([](auto* b) { bench::fastestOfRepetitions(b, benchmark::kMillisecond); });
 BENCHMARK(BM_ReadOwnEquation)->Apply([](auto* b) { bench::fastestOfRepetitions(b, benchmark::kMicrosecond); });
 BENCHMARK(BM_EndToEnd)->Apply(configure);
@@ -538,6 +554,9 @@ int main(int argc, char* argv[])
                     ratio("BM_FloorAfterStartUp", passes));
         std::printf("  own equation x/2 -sin(x+y) / built-in 6:    %.2fx%s\n",
                     seconds("BM_SolveOwnEquation", passes) / seconds("BM_Solve", passes),
+                    passes == kLargeRun ? " (goal at most 1.5x)" : "");
+        std::printf("  own method, the 3/8 rule / built-in Runge-Kutta: %.2fx%s\n",
+                    seconds("BM_SolveOwnMethod", passes) / seconds("BM_Solve", passes),
                     passes == kLargeRun ? " (goal at most 1.5x)" : "");
     }
     for (const int equation : {6, 5})

@@ -22,7 +22,7 @@ struct Integration {
 // Steps x_i = x1 + i·h, the last one ending on x2 itself whatever its
 // length, so that every h is measured at the same x.
 template <typename RightHandSide, typename Step>
-Integration integrate(const RightHandSide& f, const Step& step, Method method, const TypedEquation* own,
+Integration integrate(const RightHandSide& f, const Step& step, const Tableau& method, const TypedEquation* own,
                       const ComparisonProblem& problem, double h, std::int64_t steps,
                       const WorkControl& control)
 {
@@ -67,7 +67,7 @@ double median(std::vector<double> values)
 void judge(std::vector<ComparisonRow>::iterator first, std::vector<ComparisonRow>::iterator last,
            const ComparisonProblem& problem, double truth, double truthAccuracy, MethodSummary& summary)
 {
-    const int order = methodInfo(summary.method).order;
+    const int order = methodInfo(summary.method, problem.ownMethod.get()).order;
     const double size = std::max(std::fabs(problem.y1), std::fabs(truth));
     bool everyAtRounding = true;
     std::vector<double> orders;
@@ -155,8 +155,11 @@ Comparison compare(const ComparisonProblem& problem, const std::vector<double>& 
                    const WorkControl& control)
 {
     Comparison comparison;
-    for (std::size_t m = 0; m < kMethods.size(); ++m)
-        comparison.summaries[m].method = kMethods[m].method;
+    comparison.ownMethod = problem.ownMethod;
+    for (const MethodInfo& info : kMethods)
+        comparison.summaries.emplace_back().method = info.method;
+    if (problem.ownMethod)
+        comparison.summaries.emplace_back().method = Method::Own;
     const double x1 = problem.x1, x2 = problem.x2, y1 = problem.y1;
     if (!(x2 > x1) || !std::isfinite(x1) || !std::isfinite(x2) || !std::isfinite(y1))
         return comparison;
@@ -174,10 +177,11 @@ Comparison compare(const ComparisonProblem& problem, const std::vector<double>& 
     else
         comparison.truthStop = reference.stop;
 
-    const std::size_t total = kMethods.size() * steps.size();
+    const std::size_t total = comparison.summaries.size() * steps.size();
     const TypedEquation* own = problem.equation.number == kOwnEquation ? problem.equation.own.get() : nullptr;
-    for (std::size_t m = 0; m < kMethods.size(); ++m) {
-        const Method method = kMethods[m].method;
+    for (std::size_t m = 0; m < comparison.summaries.size(); ++m) {
+        const Method method = comparison.summaries[m].method;
+        const Tableau& tableau = comparison.methodInfo(method).tableau;
         const std::size_t first = comparison.rows.size();
         for (const double h : steps) {
             ComparisonRow row;
@@ -198,8 +202,8 @@ Comparison compare(const ComparisonProblem& problem, const std::vector<double>& 
             }
             if (row.mark == RowMark::None) {
                 const Integration run = withRightHandSide(problem.equation.number, own, [&](const auto& f) {
-                    return withMethod(method, [&](const auto& step) {
-                        return integrate(f, step, method, own, problem, h, row.steps, control);
+                    return withMethod(method, problem.ownMethod.get(), [&](const auto& step) {
+                        return integrate(f, step, tableau, own, problem, h, row.steps, control);
                     });
                 });
                 if (run.cancelled) {

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,7 @@ namespace rk {
 struct ComparisonProblem {
     Equation equation;
     double x1 = 0, y1 = 1, x2 = 1;
+    std::shared_ptr<const OwnMethod> ownMethod = nullptr; // compared after the built-in methods, if any
 };
 
 // Each half the one before, so that neighbouring rows show what halving h does.
@@ -64,9 +66,11 @@ struct Comparison {
     std::optional<double> truth; // y(x2)
     double truthAccuracy = 0;    // relative, as ReferenceRun gives it
     ReferenceStop truthStop = ReferenceStop::None;
-    std::vector<ComparisonRow> rows; // method by method in kMethods' order, largest h first
-    std::array<MethodSummary, 4> summaries{};
+    std::vector<ComparisonRow> rows; // method by method as the summaries list them, largest h first
+    std::vector<MethodSummary> summaries; // one per method compared, in the rows' order
+    std::shared_ptr<const OwnMethod> ownMethod; // the problem's, named by rows of Method::Own
     bool cancelled = false;
+    const MethodInfo& methodInfo(Method method) const { return rk::methodInfo(method, ownMethod.get()); }
     bool everyMethodExact() const
     {
         if (rows.empty())

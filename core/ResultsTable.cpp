@@ -20,7 +20,7 @@ int xDecimals(double h)
 }
 
 void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass, double h,
-                            Method method)
+                            Method method, std::shared_ptr<const OwnMethod> ownMethod)
 {
     // A run's lines arrive one by one; making room for all of them at once
     // spares the copies, and the spare half, of growing as they come. Growth
@@ -28,7 +28,7 @@ void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::
     const std::size_t needed = ys_.size() + static_cast<std::size_t>(std::max<std::int64_t>(lastPass + 1, 0));
     if (needed > ys_.capacity())
         ys_.reserve(std::max(needed, ys_.capacity() + ys_.capacity() / 2));
-    runs_.push_back({ys_.size(), x1, n, lastPass, equation, h, method, xDecimals(h)});
+    runs_.push_back({ys_.size(), x1, n, lastPass, equation, h, method, std::move(ownMethod), xDecimals(h)});
     widestXDecimals_ = std::max(widestXDecimals_, runs_.back().xDecimals);
 }
 
@@ -70,7 +70,7 @@ TableRow ResultsTable::row(std::size_t index) const
     const Run& run = runOf(index);
     const auto pass = static_cast<std::int64_t>(index - run.firstLine);
     return {run.equation.number, run.equation.own.get(), abscissa(run.x1, pass, run.h), ys_[index], pass, run.n,
-            run.lastPass, run.h, run.method};
+            run.lastPass, run.h, run.method, run.ownMethod.get()};
 }
 
 std::size_t ResultsTable::writeLine(std::size_t index, char* out, std::string_view separator) const
@@ -83,7 +83,8 @@ std::size_t ResultsTable::writeLine(std::size_t index, char* out, std::string_vi
 Stages ResultsTable::stepAt(std::size_t index) const
 {
     const TableRow r = row(index);
-    return withRightHandSide(r.equation, r.own, [&](const auto& f) { return methodStep(r.method, f, r.x, r.y, r.h); });
+    return withRightHandSide(r.equation, r.own,
+                             [&](const auto& f) { return methodStep(r.method, r.ownMethod, f, r.x, r.y, r.h); });
 }
 
 std::string ResultsTable::line(std::size_t index) const

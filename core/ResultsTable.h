@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,7 @@ struct TableRow {
     std::int64_t lastPass; // the run's passes are i = 0 .. lastPass (lastPassOf(n))
     double h;
     Method method;
+    const OwnMethod* ownMethod; // with Method::Own: the tableau the run stepped through
 };
 
 // A run as the table holds it: what its reference solution is made from.
@@ -55,7 +57,7 @@ public:
     // lastPass + 1 lines follow. The run keeps its equation, so its rows
     // explain their steps whatever is typed later.
     void beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass, double h = kStep,
-                  Method method = Method::RungeKutta);
+                  Method method = Method::RungeKutta, std::shared_ptr<const OwnMethod> ownMethod = nullptr);
     // The ordinate of the run's next pass.
     void append(double y) { ys_.push_back(y); }
 
@@ -70,7 +72,7 @@ public:
     std::size_t writeLine(std::size_t index, char* out, std::string_view separator = kLineSeparator) const;
     // The step from the line to the next, computed again from the line's
     // exact numbers with the run's equation, method and step: the very values the
-    // run used, so k1..k4 and the next ordinate explain the line.
+    // run used, so the slopes and the next ordinate explain the line.
     Stages stepAt(std::size_t index) const;
     void clear();
 
@@ -94,6 +96,7 @@ private:
         Equation equation;
         double h;
         Method method;
+        std::shared_ptr<const OwnMethod> ownMethod;
         int xDecimals;
     };
     const Run& runOf(std::size_t index) const;

@@ -46,19 +46,20 @@ RunReport run(const RightHandSide& f, const Step& methodStep, const FormValues& 
               std::int64_t last, PointSink& picture, ResultsTable& table)
 {
     const double x1 = form.x1, h = form.h;
+    const Tableau& tableau = methodInfo(form.method, form.ownMethod.get()).tableau;
     std::int64_t listed = 0;
     double y = form.y1;
     for (std::int64_t i = 0; i <= last; ++i) {
         const double x = abscissa(x1, i, h);
         const Stages step = methodStep(f, x, y, h);
         plot(picture, x, y, PointKind::Solution);
-        plot(picture, x, step.k1, PointKind::Slope);
+        plot(picture, x, step.k[0], PointKind::Slope);
         if (!std::isfinite(x) || !std::isfinite(y))
             return stopped(Stop::BeyondRange, x, listed);
         table.append(y);
         ++listed;
         if (own)
-            if (const auto problem = slopeProblem(own, form.method, x, y, h, step))
+            if (const auto problem = slopeProblem(own, tableau, x, y, h, step))
                 return stopped(problem->why, x, listed);
         y = step.next;
     }
@@ -71,17 +72,16 @@ RunReport run(const RightHandSide& f, const Step& methodStep, const FormValues& 
 
 bool isValidStep(double h) { return h >= kMinStep && h <= kMaxStep; }
 
-std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, Method method, double x, double y, double h,
-                                         const Stages& step)
+std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, const Tableau& method, double x, double y,
+                                         double h, const Stages& step)
 {
-    const auto points = stagePoints(method, x, y, h, step);
-    const double ks[] = {step.k1, step.k2, step.k3, step.k4};
-    for (int stage = 0; stage < methodInfo(method).stages; ++stage) {
-        if (std::isfinite(ks[stage]))
+    for (int stage = 0; stage < method.stages; ++stage) {
+        const double k = step.k[static_cast<std::size_t>(stage)];
+        if (std::isfinite(k))
             continue;
-        const StagePoint at = points[static_cast<std::size_t>(stage)];
+        const StagePoint at = stagePoint(method, stage, x, y, h, step);
         const bool overflowed =
-            !own || std::isinf(ks[stage]) || !std::isfinite(at.y) || own->program.overflowsAt(at.x, at.y);
+            !own || std::isinf(k) || !std::isfinite(at.y) || own->program.overflowsAt(at.x, at.y);
         return SlopeProblem{stage, overflowed ? Stop::BeyondRange : Stop::NoSlope};
     }
     return std::nullopt;
@@ -124,8 +124,8 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
         plot(picture, x1, f(x1, y1), PointKind::Slope);
         if (last < 0)
             return refused(Refusal::EndBeforeStart);
-        table.beginRun(equation, x1, n, last, form.h, form.method);
-        return withMethod(form.method, [&](const auto& step) {
+        table.beginRun(equation, x1, n, last, form.h, form.method, form.ownMethod);
+        return withMethod(form.method, form.ownMethod.get(), [&](const auto& step) {
             return run(f, step, form, equation.own.get(), last, picture, table);
         });
     });

@@ -22,6 +22,7 @@ struct FormValues {
     std::shared_ptr<const TypedEquation> own = nullptr; // the equation the user typed, if any
     double h = kStep;                                   // the step
     Method method = Method::RungeKutta;
+    std::shared_ptr<const OwnMethod> ownMethod = nullptr; // the method the user typed, if any
 };
 
 // The steps a learner may choose. Below the least, x1 + h would round back
@@ -75,7 +76,7 @@ struct RunReport {
     Refusal refusal = Refusal::None; // Refused: why
 };
 
-// The first of a step's slopes that is not finite, k1 = 0 to k4 = 3,
+// The first of a step's slopes that is not finite, 0 for k1,
 // and why: beyond the range when it, the point it was taken at or a value on
 // the way to it is infinite; no value when a typed equation has none there.
 // The built-in equations have a value wherever their numbers are finite.
@@ -83,8 +84,8 @@ struct SlopeProblem {
     int stage;
     Stop why;
 };
-std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, Method method, double x, double y, double h,
-                                         const Stages& step);
+std::optional<SlopeProblem> slopeProblem(const TypedEquation* own, const Tableau& method, double x, double y,
+                                         double h, const Stages& step);
 
 // Integrates y' = f(x, y), y(x1) = y1 from x1 towards x2 with the form's
 // method and step. Per pass it plots

@@ -50,9 +50,9 @@ void ComparisonChart::setComparison(const Comparison& comparison)
     chart.addAxis(errorAxis, Qt::AlignLeft);
 
     double hLow = INFINITY, hHigh = 0, errorLow = INFINITY, errorHigh = 0;
-    for (const MethodInfo& method : kMethods) {
+    for (const MethodSummary& method : comparison.summaries) {
         auto* series = new QLineSeries;
-        series->setName(methodName(method.method));
+        series->setName(methodName(comparison.methodInfo(method.method)));
         series->setPointsVisible(true);
         for (const ComparisonRow& row : comparison.rows) {
             // A log axis has no place for 0, and the rows beyond the stability

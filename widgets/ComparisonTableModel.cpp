@@ -41,7 +41,7 @@ void ComparisonTableModel::setComparison(const Comparison& comparison)
     removeRows(0, rowCount());
     for (const ComparisonRow& row : comparison.rows) {
         const QStringList texts{
-            methodName(row.method),
+            methodName(comparison.methodInfo(row.method)),
             ComparisonWords::step(row.h),
             row.steps > 0 ? QString::number(row.steps) : QString(),
             optionalText(row.y, valueText),

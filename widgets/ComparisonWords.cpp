@@ -75,7 +75,8 @@ QStringList ComparisonWords::summary(const Comparison& comparison, double x2)
         return {tr("Every method gives the exact answer here up to rounding, so there is no error to halve.")};
     QStringList lines;
     for (const MethodSummary& method : comparison.summaries) {
-        const QString name = methodName(method.method);
+        const MethodInfo& info = comparison.methodInfo(method.method);
+        const QString name = methodName(info);
         QString line;
         if (method.exactUpToRounding)
             line = tr("The %1 method gives the exact answer here up to rounding.").arg(name);
@@ -93,6 +94,10 @@ QStringList ComparisonWords::summary(const Comparison& comparison, double x2)
             line += ' ' + tr("For h = %1 and above the %2 numbers grow where the solution does not: h is beyond "
                              "the method's stability limit.")
                               .arg(step(*method.unstableFrom), name);
+        // A typed method's order is the learner's question: what its
+        // numbers promise stands beside what the rows measured.
+        if (info.method == Method::Own)
+            line += ' ' + tr("Its tableau's order conditions promise order %1.").arg(info.order);
         lines << line;
     }
     return lines;

@@ -11,7 +11,6 @@
 #include <QStringList>
 
 #include <cmath>
-#include <span>
 
 namespace rk {
 namespace {
@@ -27,48 +26,21 @@ QString fixed(double d, int decimals)
     return text.size() <= kLongest ? text : shortest(d);
 }
 
-struct StageLine {
-    const char* name;
-    const char* text;
-};
-
-// The formulas name the stages the way a textbook does; a translation may
-// word them otherwise but keeps the one number, %1. Each method's lines are
-// its slopes, then the next ordinate.
-constexpr StageLine kK1{"k1", QT_TRANSLATE_NOOP("StepExplanation", "k1 = f(x, y) = %1")};
-constexpr StageLine kHalfStepK2{"k2", QT_TRANSLATE_NOOP("StepExplanation", "k2 = f(x + h/2, y + k1·h/2) = %1")};
-constexpr const char* kNext = "y(x + h)";
-const StageLine kEulerLines[] = {
-    kK1,
-    {kNext, QT_TRANSLATE_NOOP("StepExplanation", "y(x + h) = y + h·k1 = %1")},
-};
-const StageLine kHeunLines[] = {
-    kK1,
-    {"k2", QT_TRANSLATE_NOOP("StepExplanation", "k2 = f(x + h, y + k1·h) = %1")},
-    {kNext, QT_TRANSLATE_NOOP("StepExplanation", "y(x + h) = y + h·(k1 + k2)/2 = %1")},
-};
-const StageLine kMidpointLines[] = {
-    kK1,
-    kHalfStepK2,
-    {kNext, QT_TRANSLATE_NOOP("StepExplanation", "y(x + h) = y + h·k2 = %1")},
-};
-const StageLine kRungeKuttaLines[] = {
-    kK1,
-    kHalfStepK2,
-    {"k3", QT_TRANSLATE_NOOP("StepExplanation", "k3 = f(x + h/2, y + k2·h/2) = %1")},
-    {"k4", QT_TRANSLATE_NOOP("StepExplanation", "k4 = f(x + h, y + k3·h) = %1")},
-    {kNext, QT_TRANSLATE_NOOP("StepExplanation", "y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %1")},
-};
-
-std::span<const StageLine> stageLines(Method method)
+// A stage's name as the formulas name it: "k1" for stage 0, and the next
+// ordinate after the last stage.
+QString stageName(int stage, int stages)
 {
-    switch (method) {
-    case Method::Euler: return kEulerLines;
-    case Method::Heun: return kHeunLines;
-    case Method::Midpoint: return kMidpointLines;
-    case Method::RungeKutta: break;
-    }
-    return kRungeKuttaLines;
+    return stage < stages ? QStringLiteral("k%1").arg(stage + 1) : QStringLiteral("y(x + h)");
+}
+
+// The formulas are mathematics, the same in every language; they come from
+// the method's tableau, so a method the learner typed reads like the
+// built-in ones.
+QString stageText(const Tableau& tableau, int stage, const QString& value)
+{
+    const std::string formula = stage < tableau.stages ? stageFormula(tableau, stage) : nextFormula(tableau);
+    return stageName(stage, tableau.stages) + QStringLiteral(" = ") + toQString(formula) + QStringLiteral(" = ") +
+           value;
 }
 
 // Where a run ends is not obvious when (x2 - x1)/h is not a whole number
@@ -160,10 +132,11 @@ QString explainStep(const ResultsTable& table, std::size_t index, const std::opt
             .join(QLatin1Char('\n'));
 
     const Stages stages = table.stepAt(index);
-    const std::span<const StageLine> stageLine = stageLines(row.method);
-    const int slopes = methodInfo(row.method).stages;
-    const double ks[] = {stages.k1, stages.k2, stages.k3, stages.k4};
-    const auto valueOf = [&](std::size_t line) { return line < std::size_t(slopes) ? ks[line] : stages.next; };
+    const MethodInfo& method = methodInfo(row.method, row.ownMethod);
+    const Tableau& tableau = method.tableau;
+    const auto valueOf = [&](int stage) {
+        return stage < tableau.stages ? stages.k[static_cast<std::size_t>(stage)] : stages.next;
+    };
     const int xPlaces = xDecimals(row.h);
 
     // A typed equation may be a thousand characters long; the tooltip shows
@@ -176,29 +149,29 @@ QString explainStep(const ResultsTable& table, std::size_t index, const std::opt
     QStringList lines{text};
     // A run at the design's step and method says nothing of them.
     if (row.method != Method::RungeKutta || row.h != kStep)
-        lines << methodHeading(row.method, row.h);
+        lines << methodHeading(method, row.h);
     lines << QCoreApplication::translate("StepExplanation", "x = %1   y = %2").arg(fixed(row.x, xPlaces), fixed(row.y, kYDecimals));
-    const auto problem = slopeProblem(row.own, row.method, row.x, row.y, row.h, stages);
-    for (std::size_t stage = 0; stage < stageLine.size(); ++stage) {
-        if (problem && problem->why == Stop::NoSlope && static_cast<std::size_t>(problem->stage) == stage) {
+    const auto problem = slopeProblem(row.own, tableau, row.x, row.y, row.h, stages);
+    for (int stage = 0; stage <= tableau.stages; ++stage) {
+        const QString name = stageName(stage, tableau.stages);
+        if (problem && problem->why == Stop::NoSlope && problem->stage == stage) {
             // A typed equation's run stops at the row whose step has a slope without a value.
-            //: %1 is k1 to k4, as the lines above name them; %2 is the row's x.
+            //: %1 is a slope, k1 to k6, as the lines above name it; %2 is the row's x.
             lines << QCoreApplication::translate("StepExplanation", "%1 has no value at x = %2, so the run stops here.")
-                         .arg(QString::fromLatin1(stageLine[stage].name), fixed(row.x, xPlaces));
+                         .arg(name, fixed(row.x, xPlaces));
             return (lines + truthLines(row.y, truth, xPlaces)).join(QLatin1Char('\n'));
         }
         if (!std::isfinite(valueOf(stage))) {
             // A value past the doubles makes every later one so too, and the
             // run lists no row past it: its table ends here.
             const double x1 = table.row(index - static_cast<std::size_t>(row.pass)).x;
-            //: %1 is k1 to k4 or y(x + h), as the lines above name them; %2 is the next row's x.
+            //: %1 is a slope, k1 to k6, or y(x + h), as the lines above name it; %2 is the next row's x.
             lines << QCoreApplication::translate("StepExplanation",
                                                  "%1 is beyond the range of numbers, so the run stops before x = %2.")
-                         .arg(QString::fromLatin1(stageLine[stage].name),
-                              fixed(abscissa(x1, row.pass + 1, row.h), xPlaces));
+                         .arg(name, fixed(abscissa(x1, row.pass + 1, row.h), xPlaces));
             break;
         }
-        lines << QCoreApplication::translate("StepExplanation", stageLine[stage].text).arg(fixed(valueOf(stage), kYDecimals));
+        lines << stageText(tableau, stage, fixed(valueOf(stage), kYDecimals));
     }
     lines << lastRowOfRun(row) << truthLines(row.y, truth, xPlaces);
     return lines.join(QLatin1Char('\n'));

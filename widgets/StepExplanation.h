@@ -1,5 +1,5 @@
 #pragma once
-// What a results row's step was made of: its equation, the four slopes and
+// What a results row's step was made of: its equation, its slopes and
 // the next ordinate, computed again from the row's exact numbers so that
 // they are the very values the run used. Nothing of it is kept per row.
 
@@ -27,7 +27,8 @@ struct RowTruth {
 
 // The step from row `index` of `table`, one fact a line, in the user's
 // language: the equation as the equation list shows it, x and y as the row
-// lists them, then k1 to k4 and y(x + h) with five decimals.
+// lists them, then the method's slopes k1, k2, … and y(x + h) with five
+// decimals, each with its formula from the method's tableau.
 // With a truth: then the exact or reference y there, the error and the
 // relative error, and where the values come from.
 QString explainStep(const ResultsTable& table, std::size_t index, const std::optional<RowTruth>& truth = std::nullopt);

@@ -1,5 +1,6 @@
 #include "core/Comparison.h"
 
+#include "tests/OwnMethods.h"
 #include "tests/Utf16.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,48 @@ TEST_P(OrdersOfYMinusY, MedianOfTheRows)
 INSTANTIATE_TEST_SUITE_P(EachMethod, OrdersOfYMinusY, ::testing::Values(
     ExpectedOrder{Method::Euler, 1, 0.05}, ExpectedOrder{Method::Heun, 2, 0.05},
     ExpectedOrder{Method::Midpoint, 2, 0.05}, ExpectedOrder{Method::RungeKutta, 4, 0.05}
+));
+
+// A typed method is compared after the built-in ones: its measured order
+// against the one its conditions promise. Weights that sum to 0.9 solve
+// y' = 0.9·f instead, so the error stays whatever h is.
+struct OwnOrder {
+    const char* name;
+    std::string text;
+    int promised;
+    double measured, within;
+};
+
+class OwnMethodOrders : public ::testing::TestWithParam<OwnOrder> {};
+
+TEST_P(OwnMethodOrders, MeasuredBesidePromised)
+{
+    const OwnOrder& want = GetParam();
+    ComparisonProblem problem{{1, nullptr}, 0, 1, 1};
+    problem.ownMethod = test::typedMethod(want.name, want.text);
+    const Comparison comparison = compare(problem, comparisonSteps());
+    ASSERT_EQ(comparison.summaries.size(), kMethods.size() + 1);
+    const MethodSummary& summary = comparison.summaries.back();
+    EXPECT_EQ(summary.method, Method::Own);
+    EXPECT_EQ(comparison.methodInfo(summary.method).name, want.name);
+    EXPECT_EQ(comparison.methodInfo(summary.method).order, want.promised);
+    ASSERT_TRUE(summary.order);
+    EXPECT_NEAR(*summary.order, want.measured, want.within);
+    EXPECT_EQ(comparison.rows.size(), comparison.summaries.size() * comparisonSteps().size());
+    if (want.promised == 0) {
+        const ComparisonRow* coarse = rowOf(comparison, Method::Own, 0.1);
+        const ComparisonRow* fine = rowOf(comparison, Method::Own, 0.00625);
+        // h sixteen times smaller, and the error within a tenth of itself.
+        EXPECT_NEAR(*fine->error / *coarse->error, 1, 0.1) << "the error does not fall with h";
+        EXPECT_GT(std::fabs(*fine->error), 0.01);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(YMinusY, OwnMethodOrders, ::testing::Values(
+    OwnOrder{"3/8 rule", test::kThreeEighthsRule, 4, 4.0, 0.05},
+    OwnOrder{"Ralston", test::kRalston, 2, 2.0, 0.05},
+    OwnOrder{"Kutta", test::kKuttaThird, 3, 3.0, 0.05},
+    OwnOrder{"nine tenths", test::kWeightsNineTenths, 0, 0.0, 0.1}
 ));
 
 // Where the rows stop telling the order, and why; the summary says from which h.

@@ -5,6 +5,7 @@
 
 #include "core/FormatFixed.h"
 
+#include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -23,12 +24,21 @@ inline constexpr std::size_t kMaxSeparator = 4;
 inline constexpr std::size_t kLineBufferSize = 2 * kFormatBufferSize + kMaxSeparator + 1;
 std::size_t writeLine(double x, int xDecimals, double y, char* out, std::string_view separator = kLineSeparator);
 
+// std::to_chars with a precision writes as printf does in the C locale.
+inline std::string writtenAs(double d, std::chars_format format, int precision)
+{
+    char text[64];
+    char* end = std::to_chars(text, text + sizeof text, d, format, precision).ptr;
+    return std::string(text, end);
+}
+
 // An error, or a relative one: three significant digits in scientific
-// notation, 2.00e-08.
-std::string errorText(double error);
+// notation, 2.00e-08. Inline, as the comparison's chart module, which has
+// the core's headers only, writes its errors so too.
+inline std::string errorText(double error) { return writtenAs(error, std::chars_format::scientific, 2); }
 
 // A true or reference value: twelve significant digits, as the five
 // decimals of y would hide the very error being shown: 0.951229424501.
-std::string valueText(double value);
+inline std::string valueText(double value) { return writtenAs(value, std::chars_format::general, 12); }
 
 } // namespace rk

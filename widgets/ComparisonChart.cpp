@@ -1,8 +1,10 @@
 #include "widgets/ComparisonChart.h"
 
+#include "core/LineNumbers.h"
 #include "widgets/Colours.h"
 #include "widgets/ComparisonWords.h"
 #include "widgets/MethodNames.h"
+#include "widgets/QtText.h"
 
 #include <QChart>
 #include <QCursor>
@@ -27,7 +29,7 @@ ComparisonChart::ComparisonChart(QWidget* parent) : QChartView(parent)
 
 QString ComparisonChart::pointText(QPointF point)
 {
-    return tr("h = %1, |error| = %2").arg(ComparisonWords::step(point.x()), QString::number(point.y(), 'e', 2));
+    return tr("h = %1, |error| = %2").arg(ComparisonWords::step(point.x()), toQString(errorText(point.y())));
 }
 
 void ComparisonChart::setComparison(const Comparison& comparison)

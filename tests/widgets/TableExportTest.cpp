@@ -5,10 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QStandardItemModel>
+#include <QIODevice>
 
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
 namespace rk {
@@ -91,35 +90,6 @@ INSTANTIATE_TEST_SUITE_P(Tables, TableExports, ::testing::Values(
            "x\ty\texact\terror\n0.00\t1.00000\t\t\n1.000\t0.00000\t0\t0.00e+00\n1.025\t0.05000\t0.05\t1.87e-16\n"
            "1.050\t0.10000\t0.1\t-6.94e-17\n"}
 ), [](const auto& info) { return std::string(info.param.name); });
-
-// Any view's table: headings first, a cell that would split a
-// comma-separated line quoted, a tab-separated one as it stands.
-TEST(ModelText, QuotesWhatWouldSplitACell)
-{
-    QStandardItemModel model(0, 2);
-    model.setHorizontalHeaderLabels({"Method", "Note"});
-    const struct {
-        const char* cell;
-        const char* asCsv;
-    } cells[] = {
-        {"plain", "plain"},
-        {"a, b", "\"a, b\""},
-        {"say \"no\"", "\"say \"\"no\"\"\""},
-        {"two\nlines", "\"two\nlines\""},
-        {"", ""},
-    };
-    QString csv = "Method,Note\n", tsv = "Method\tNote\n";
-    for (const auto& c : cells) {
-        model.appendRow({new QStandardItem("Euler"), new QStandardItem(c.cell)});
-        csv += QString("Euler,") + c.asCsv + '\n';
-        tsv += QString("Euler\t") + c.cell + '\n';
-    }
-    EXPECT_EQ(modelText(model, ',').toStdString(), csv.toStdString());
-    EXPECT_EQ(modelText(model, '\t').toStdString(), tsv.toStdString());
-    Trickle device(3, 1 << 20);
-    EXPECT_TRUE(writeModelText(model, device, ','));
-    EXPECT_EQ(device.written.toStdString(), csv.toStdString());
-}
 
 } // namespace
 } // namespace rk

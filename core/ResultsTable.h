@@ -37,6 +37,8 @@ struct RunSpan {
     std::size_t firstLine; // in the table
     std::size_t lines;     // how many it listed; may be 0
     double x1, y1;         // y1 is the first line's y; 0 when it listed nothing
+    double x2;             // the final abscissa the run was asked to reach
+    double n;              // (x2 - x1) / h
     std::int64_t lastPass;
     const Equation* equation;
     double h;
@@ -55,7 +57,7 @@ public:
     // lastPass + 1 lines follow. The run keeps its equation, so its rows
     // explain their steps whatever is typed later.
     void beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass, double h = kStep,
-                  Method method = Method::RungeKutta);
+                  Method method = Method::RungeKutta, double x2 = 0);
     // The ordinate of the run's next pass.
     void append(double y) { ys_.push_back(y); }
 
@@ -95,6 +97,7 @@ private:
         double h;
         Method method;
         int xDecimals;
+        double x2;
     };
     const Run& runOf(std::size_t index) const;
 

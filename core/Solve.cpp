@@ -124,7 +124,7 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
         plot(picture, x1, f(x1, y1), PointKind::Slope);
         if (last < 0)
             return refused(Refusal::EndBeforeStart);
-        table.beginRun(equation, x1, n, last, form.h, form.method);
+        table.beginRun(equation, x1, n, last, form.h, form.method, x2);
         return withMethod(form.method, [&](const auto& step) {
             return run(f, step, form, equation.own.get(), last, picture, table);
         });

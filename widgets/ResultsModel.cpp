@@ -59,6 +59,7 @@ void ResultsModel::setShowErrors(bool show)
         makeReferencesForErrors();
     else if (published_ > 0)
         emit dataChanged(index(0), index(static_cast<int>(published_ - 1)), {Qt::DisplayRole});
+    emit showErrorsChanged(show);
 }
 
 const ReferenceRun* ResultsModel::computed(const RunSpan& run) const

@@ -45,6 +45,9 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
+signals:
+    void showErrorsChanged(bool show);
+
 private:
     // Makes the references that the shown errors need, outside any repaint:
     // a view paints its rows with what is made, and never waits on a dialog

@@ -582,10 +582,11 @@ public:
             choose(menu, QString::fromUtf8("Open as table…"));
             auto* window = form.findChild<TableWindow*>();
             ASSERT_NE(window, nullptr);
-            EXPECT_TRUE(window->isVisible());
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << "the table window comes to the front";
             EXPECT_EQ(static_cast<std::size_t>(window->view().model()->rowCount()), listedCount(form))
                 << "the table window shows every listed line";
             window->close();
+            QApplication::processEvents();
             activate(form);
             return;
         }
@@ -600,9 +601,12 @@ public:
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_F1);
         auto* guide = form.findChild<GuideWindow*>();
         ASSERT_NE(guide, nullptr);
-        EXPECT_TRUE(guide->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(guide)) << "the guide comes to the front";
         EXPECT_EQ(guide->language(), "en");
         guide->close();
+        // The platform's word that the guide came to the front may still
+        // be on its way: let it arrive before the window is brought back.
+        QApplication::processEvents();
         activate(form);
     }
 

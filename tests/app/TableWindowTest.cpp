@@ -228,7 +228,7 @@ TEST_P(GuideIn, OpensOnF1AndNamesTheMenus)
     QTest::keyClick(&form, Qt::Key_F1);
     auto* guide = form.findChild<GuideWindow*>();
     ASSERT_NE(guide, nullptr);
-    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(guide));
     EXPECT_EQ(guide->language(), GetParam().language);
     const QTextDocument& document = *guide->text().document();
     guide->close();

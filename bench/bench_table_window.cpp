@@ -2,7 +2,6 @@
 //   OpenTable         - the window made, shown and painted, the list's
 //                       model already holding the lines (goal at most 0.3 s)
 //   OpenTableErrors   - the same with the errors' columns (a closed form)
-//   ScrollTable       - a page down through the rows, painted each time
 // Then the peak memory of the real window, as a person makes the run
 // (equation 6, Ready, 0, 1, 49999.96), errors shown, the table window open
 // and scrolled to its end: goal at most 80 MB.
@@ -21,7 +20,6 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
@@ -77,24 +75,10 @@ void openTable(benchmark::State& state, bool errors)
 void BM_OpenTable(benchmark::State& state) { openTable(state, false); }
 void BM_OpenTableErrors(benchmark::State& state) { openTable(state, true); }
 
-void BM_ScrollTable(benchmark::State& state)
-{
-    ResultsModel& results = bigResults(1);
-    QWidget owner;
-    TableWindow window(results, &owner);
-    window.show();
-    QScrollBar* bar = window.view().verticalScrollBar();
-    for (auto _ : state) {
-        bar->setValue(bar->value() + bar->pageStep() >= bar->maximum() ? 0 : bar->value() + bar->pageStep());
-        window.view().viewport()->repaint();
-    }
-}
-
 void configure(benchmark::internal::Benchmark* b) { bench::fastestOfRepetitions(b, benchmark::kMillisecond); }
 
 BENCHMARK(BM_OpenTable)->Apply(configure);
 BENCHMARK(BM_OpenTableErrors)->Apply(configure);
-BENCHMARK(BM_ScrollTable)->Apply([](auto* b) { bench::fastestOfRepetitions(b, benchmark::kMicrosecond); });
 
 // Peak resident memory of this process, made fresh for it.
 int peakMemoryProbe(int argc, char* argv[])

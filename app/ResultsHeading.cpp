@@ -37,6 +37,7 @@ void headResultColumns(QLabel& heading, QListView& list, ResultsModel& results)
     const auto update = [&heading, &list, design](bool errors) {
         if (!errors) {
             heading.setText(design);
+            heading.setAccessibleName(design.trimmed());
             heading.setContentsMargins(0, 0, 0, 0);
             return;
         }
@@ -48,6 +49,8 @@ void headResultColumns(QLabel& heading, QListView& list, ResultsModel& results)
         const int blanks = std::max(1, static_cast<int>(std::lround(double(gap) / metrics.horizontalAdvance(' '))));
         heading.setText(design + QString(blanks, QLatin1Char(' ')) +
                         QCoreApplication::translate("ResultsHeading", "error"));
+        // Read out as the names of the three columns.
+        heading.setAccessibleName(heading.text().simplified());
     };
     QObject::connect(&results, &ResultsModel::showErrorsChanged, &heading, update);
     // Scrolled sideways, the list's columns move left: the names go with them.

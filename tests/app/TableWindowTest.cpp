@@ -78,6 +78,7 @@ TEST_F(Tables, RowsInFullWithTheirErrors)
     run("1");
     choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
     EXPECT_TRUE(form.Label3->text().contains(QRegularExpression("^ x +y +error$"))) << form.Label3->text().toStdString();
+    EXPECT_EQ(form.Label3->accessibleName(), "x y error");
     TableWindow* window = openTable();
     ASSERT_NE(window, nullptr);
     const QRect screen(0, 0, 1024, 768);

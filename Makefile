@@ -126,9 +126,10 @@ screenshot: build-tests
 # window; the peak and the start-up each start an Xvfb of their own.
 bench: deps-test
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve bench_export bench_startup bare_window plain_window rungekutta
+	cmake --build $(BUILD)-release -j $(JOBS) --target bench_solve bench_export bench_table_window bench_startup bare_window plain_window rungekutta
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_solve
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_export
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)-release/bench/bench_table_window
 	./$(BUILD)-release/bench/bench_startup 20 ./$(BUILD)-release/bench/bare_window ./$(BUILD)-release/bench/plain_window ./$(BUILD)-release/rungekutta
 
 clean:

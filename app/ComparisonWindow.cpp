@@ -4,8 +4,11 @@
 #include "widgets/ComparisonChartLoader.h"
 #include "widgets/ComparisonTableModel.h"
 #include "widgets/ComparisonWords.h"
+#include "widgets/LeadingColumns.h"
+#include "widgets/MessageNumbers.h"
 #include "widgets/QtText.h"
 #include "widgets/TableExport.h"
+#include "widgets/TitledImage.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -122,6 +125,7 @@ ComparisonWindow::ComparisonWindow(const Setup& setup, QWidget* parent)
     auto* savePng = new QPushButton(tr("Save chart as &PNG…"), this);
     auto* close = new QPushButton(tr("Close"), this);
     copy->setObjectName("CopyComparison");
+    savePng->setObjectName("SaveChart");
     connect(copy, &QPushButton::clicked, this, &ComparisonWindow::copyTable);
     connect(saveTsv, &QPushButton::clicked, this, [this] { saveTable('\t'); });
     connect(saveCsv, &QPushButton::clicked, this, [this] { saveTable(','); });
@@ -257,7 +261,18 @@ void ComparisonWindow::present(const Comparison& comparison)
     emit computed();
 }
 
-void ComparisonWindow::copyTable() { QGuiApplication::clipboard()->setText(modelText(*model_, '\t')); }
+// Tidy: every row names the problem it solved, in the columns in front.
+std::unique_ptr<QAbstractItemModel> ComparisonWindow::tidyTable() const
+{
+    const ComparisonProblem& p = setup_.problem;
+    return std::make_unique<LeadingColumns>(
+        *model_, QList<QPair<QString, QString>>{{tr("equation"), setup_.equationText},
+                                                {QStringLiteral("x1"), shortest(p.x1)},
+                                                {QStringLiteral("y1"), shortest(p.y1)},
+                                                {QStringLiteral("x2"), shortest(p.x2)}});
+}
+
+void ComparisonWindow::copyTable() { QGuiApplication::clipboard()->setText(modelText(*tidyTable(), '\t')); }
 
 void ComparisonWindow::saveTable(char separator)
 {
@@ -267,13 +282,13 @@ void ComparisonWindow::saveTable(char separator)
                                      tr("CSV files (*.csv)"), "csv"}
             : FileSaver::SaveRequest{tr("Save table as TSV"), FileSaver::inDocuments("comparison.tsv"),
                                      tr("TSV files (*.tsv)"), "tsv"};
-    saver_->save(request, [this, separator](QIODevice& device) { return writeModelText(*model_, device, separator); });
+    saver_->save(request, [this, separator](QIODevice& device) { return writeModelText(*tidyTable(), device, separator); });
 }
 
 void ComparisonWindow::saveChart()
 {
     // What is shown when the user asked.
-    const QImage image = chart_->grab().toImage();
+    const QImage image = titledImage(chart_->grab().toImage(), problem_->text(), font());
     saver_->save({tr("Save chart as PNG"), FileSaver::inDocuments("comparison.png"), tr("PNG images (*.png)"), "png"},
                  [&image](QIODevice& device) { return QImageWriter(&device, "png").write(image); });
 }

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <memory>
 
+class QAbstractItemModel;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -60,6 +61,7 @@ private:
     void start();
     void present(const Comparison& comparison);
     void widen(int larger, int smaller);
+    std::unique_ptr<QAbstractItemModel> tidyTable() const;
     void copyTable();
     void saveTable(char separator);
     void saveChart();

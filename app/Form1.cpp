@@ -2,12 +2,15 @@
 
 #include "app/ComparisonWindow.h"
 #include "app/FormDesign.h"
+#include "app/Guide.h"
 #include "app/HelpText.h"
 #include "app/OwnEquationDialog.h"
 #include "app/FileSaver.h"
 #include "app/MethodMenu.h"
 #include "app/PlotMenu.h"
+#include "app/ResultsHeading.h"
 #include "app/TableMenu.h"
+#include "app/TableWindow.h"
 #include "core/Catalogue.h"
 #include "core/FrameWindow.h"
 #include "widgets/Frame.h"
@@ -215,6 +218,11 @@ Form1::Form1()
         const QPoint at = List2->viewport()->rect().intersects(current) ? current.center() : QPoint(0, 0);
         openEquationMenu(List2->viewport()->mapToGlobal(at));
     });
+
+    // Reached from the menus and the keys; the design's controls stay as they are.
+    headResultColumns(*Label3, *List1, *results_);
+    TableWindow::openOnDoubleClick(*Label3, *results_);
+    attachGuide(*this);
 }
 
 QWidget* Form1::createControl(const ControlDesign& design)

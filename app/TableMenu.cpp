@@ -1,6 +1,7 @@
 #include "app/TableMenu.h"
 
 #include "app/FileSaver.h"
+#include "app/TableWindow.h"
 #include "core/ResultsTable.h"
 #include "widgets/ContextMenuKeys.h"
 #include "widgets/ListBox.h"
@@ -26,6 +27,7 @@ TableMenu::TableMenu(QListView& list, ResultsModel& results, FileSaver& saver)
       copyLine_(new QAction(&list)),
       copyTable_(new QAction(&list)),
       saveTable_(new QAction(&list)),
+      openTable_(new QAction(&list)),
       showErrors_(new QAction(&list))
 {
     menu_->setObjectName("TableMenu");
@@ -36,7 +38,9 @@ TableMenu::TableMenu(QListView& list, ResultsModel& results, FileSaver& saver)
     copyLine_->setShortcutContext(Qt::WidgetShortcut);
     list_.addAction(copyLine_);
     connect(menu_, &QMenu::aboutToHide, copyLine_, [this] { copyLine_->setEnabled(true); });
-    menu_->addActions({copyLine_, copyTable_, saveTable_});
+    menu_->addActions({copyLine_, copyTable_, saveTable_, openTable_});
+    openTable_->setObjectName("OpenAsTable");
+    connect(openTable_, &QAction::triggered, this, [this] { TableWindow::open(*list_.window(), results_); });
     menu_->addSeparator();
     showErrors_->setCheckable(true);
     showErrors_->setObjectName("ShowErrors");
@@ -77,6 +81,7 @@ void TableMenu::open(QPoint global)
     copyLine_->setText(tr("Copy line"));
     copyTable_->setText(tr("Copy table"));
     saveTable_->setText(tr("Save table as CSV…"));
+    openTable_->setText(tr("Open as table…"));
     showErrors_->setText(tr("Show errors"));
     copyLine_->setEnabled(ListIndex(list_) >= 0);
     copyTable_->setEnabled(table_.count() > 0);

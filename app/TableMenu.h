@@ -44,6 +44,7 @@ private:
     QAction* copyLine_;
     QAction* copyTable_;
     QAction* saveTable_;
+    QAction* openTable_;
     QAction* showErrors_;
 };
 

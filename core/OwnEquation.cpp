@@ -455,8 +455,14 @@ std::variant<OwnEquation, ReadError> OwnEquation::read(std::u16string_view text)
 {
     const std::u16string_view rhs = rightHandSide(text);
     const auto from = static_cast<std::size_t>(rhs.data() - text.data());
-    if (rhs.size() > kMaxOwnEquationLength)
-        return ReadError{ReadProblem::TooLong, from + kMaxOwnEquationLength, rhs.size() - kMaxOwnEquationLength};
+    if (rhs.size() > kMaxOwnEquationLength) {
+        // A character outside the Basic Multilingual Plane that straddles the
+        // limit is marked whole: no cursor stands between its two halves.
+        std::size_t cut = kMaxOwnEquationLength;
+        if (const char16_t c = rhs[cut]; c >= 0xDC00 && c <= 0xDFFF && rhs[cut - 1] >= 0xD800 && rhs[cut - 1] <= 0xDBFF)
+            --cut;
+        return ReadError{ReadProblem::TooLong, from + cut, rhs.size() - cut};
+    }
     return read(text, from, kMaxParenthesisDepth);
 }
 

@@ -20,7 +20,7 @@ int xDecimals(double h)
 }
 
 void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass, double h,
-                            Method method, std::shared_ptr<const OwnMethod> ownMethod)
+                            Method method, std::shared_ptr<const OwnMethod> ownMethod, double x2)
 {
     // A run's lines arrive one by one; making room for all of them at once
     // spares the copies, and the spare half, of growing as they come. Growth
@@ -28,7 +28,7 @@ void ResultsTable::beginRun(const Equation& equation, double x1, double n, std::
     const std::size_t needed = ys_.size() + static_cast<std::size_t>(std::max<std::int64_t>(lastPass + 1, 0));
     if (needed > ys_.capacity())
         ys_.reserve(std::max(needed, ys_.capacity() + ys_.capacity() / 2));
-    runs_.push_back({ys_.size(), x1, n, lastPass, equation, h, method, std::move(ownMethod), xDecimals(h)});
+    runs_.push_back({ys_.size(), x1, n, lastPass, equation, h, method, std::move(ownMethod), xDecimals(h), x2});
     widestXDecimals_ = std::max(widestXDecimals_, runs_.back().xDecimals);
 }
 
@@ -61,8 +61,8 @@ RunSpan ResultsTable::run(std::size_t runIndex) const
     const Run& r = runs_.at(runIndex);
     const std::size_t end = runIndex + 1 < runs_.size() ? runs_[runIndex + 1].firstLine : ys_.size();
     const std::size_t lines = end - r.firstLine;
-    return {runIndex, r.firstLine, lines, r.x1, lines > 0 ? ys_[r.firstLine] : 0.0, r.lastPass, &r.equation, r.h,
-            r.method};
+    return {runIndex, r.firstLine, lines, r.x1, lines > 0 ? ys_[r.firstLine] : 0.0, r.x2, r.n, r.lastPass, &r.equation,
+            r.h, r.method, r.ownMethod.get()};
 }
 
 TableRow ResultsTable::row(std::size_t index) const

@@ -39,10 +39,13 @@ struct RunSpan {
     std::size_t firstLine; // in the table
     std::size_t lines;     // how many it listed; may be 0
     double x1, y1;         // y1 is the first line's y; 0 when it listed nothing
+    double x2;             // the final abscissa the run was asked to reach
+    double n;              // (x2 - x1) / h
     std::int64_t lastPass;
     const Equation* equation;
     double h;
     Method method;
+    const OwnMethod* ownMethod; // with Method::Own: the tableau the run stepped through
 };
 
 // How many decimals a table line gives x for a run at step h: two, as the
@@ -57,7 +60,8 @@ public:
     // lastPass + 1 lines follow. The run keeps its equation, so its rows
     // explain their steps whatever is typed later.
     void beginRun(const Equation& equation, double x1, double n, std::int64_t lastPass, double h = kStep,
-                  Method method = Method::RungeKutta, std::shared_ptr<const OwnMethod> ownMethod = nullptr);
+                  Method method = Method::RungeKutta, std::shared_ptr<const OwnMethod> ownMethod = nullptr,
+                  double x2 = 0);
     // The ordinate of the run's next pass.
     void append(double y) { ys_.push_back(y); }
 
@@ -98,6 +102,7 @@ private:
         Method method;
         std::shared_ptr<const OwnMethod> ownMethod;
         int xDecimals;
+        double x2;
     };
     const Run& runOf(std::size_t index) const;
 

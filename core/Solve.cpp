@@ -124,7 +124,7 @@ RunReport Solve(const FormValues& form, PointSink& picture, ResultsTable& table)
         plot(picture, x1, f(x1, y1), PointKind::Slope);
         if (last < 0)
             return refused(Refusal::EndBeforeStart);
-        table.beginRun(equation, x1, n, last, form.h, form.method, form.ownMethod);
+        table.beginRun(equation, x1, n, last, form.h, form.method, form.ownMethod, x2);
         return withMethod(form.method, form.ownMethod.get(), [&](const auto& step) {
             return run(f, step, form, equation.own.get(), last, picture, table);
         });

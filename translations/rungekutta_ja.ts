@@ -125,6 +125,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsHeading</name>
+    <message>
+        <source>error</source>
+        <translation>誤差</translation>
+    </message>
+</context>
+<context>
     <name>StepExplanation</name>
     <message>
         <source>k1 = f(x, y) = %1</source>
@@ -444,6 +451,10 @@ as it does near a pole.</source>
         <source>The chart could not be loaded: %1</source>
         <translation>グラフを読み込めませんでした: %1</translation>
     </message>
+    <message>
+        <source>equation</source>
+        <translation>方程式</translation>
+    </message>
 </context>
 <context>
     <name>rk::FileSaver</name>
@@ -501,6 +512,42 @@ as it does near a pole.</source>
     <message>
         <source>The step h = %1 lies outside %2 to %3, so the run was not started.</source>
         <translation>刻み h = %1 が %2 から %3 の範囲外なので、計算は始めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>rk::GuideWindow</name>
+    <message>
+        <source>RungeKutta guide</source>
+        <translation>RungeKutta ガイド</translation>
+    </message>
+    <message>
+        <source>Find in the guide (Ctrl+F)</source>
+        <translation>ガイド内を検索 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language of the guide shown: its file is docs/guide/&lt;this&gt;.md. &quot;ja&quot; in the Japanese translation.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>ガイド</translation>
+    </message>
+    <message>
+        <source>F1: the guide</source>
+        <translation>F1: ガイド</translation>
     </message>
 </context>
 <context>
@@ -646,6 +693,43 @@ as it does near a pole.</source>
     </message>
 </context>
 <context>
+    <name>rk::RunTableModel</name>
+    <message>
+        <source>no equation</source>
+        <translation>方程式なし</translation>
+    </message>
+    <message>
+        <source>ends at x = %1, before x2 = %2: h = %3 does not divide %4</source>
+        <extracomment>%1 is the last x, %2 the x2 asked for, %3 the step h, %4 the span x2 − x1.</extracomment>
+        <translation>x = %1 で終わり、x2 = %2 の手前です: h = %3 は %4 を割り切りません</translation>
+    </message>
+    <message>
+        <source>Run %1: %2, %3, h = %4, from (%5, %6) to x2 = %7</source>
+        <extracomment>%1 the run&apos;s number, %2 its equation, %3 its method, %4 the step, %5 x1, %6 y1, %7 x2.</extracomment>
+        <translation>計算 %1: %2、%3、h = %4、(%5, %6) から x2 = %7 まで</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>exact y</source>
+        <translation>厳密解 y</translation>
+    </message>
+    <message>
+        <source>reference y</source>
+        <translation>参照解 y</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>誤差</translation>
+    </message>
+    <message>
+        <source>relative error</source>
+        <translation>相対誤差</translation>
+    </message>
+</context>
+<context>
     <name>rk::StepDialog</name>
     <message>
         <source>Step h</source>
@@ -690,6 +774,69 @@ as it does near a pole.</source>
     <message>
         <source>Show errors</source>
         <translation>誤差を表示</translation>
+    </message>
+    <message>
+        <source>Open as table…</source>
+        <translation>表として開く…</translation>
+    </message>
+</context>
+<context>
+    <name>rk::TableWindow</name>
+    <message>
+        <source>Results as a table</source>
+        <translation>結果の表</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Right-click for the stages k1, k2, …</source>
+        <translation>右クリックで段 k1, k2, … を表示できます</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The selected rows, or all, as tab-separated columns</source>
+        <translation>選んだ行を、なければすべての行を、タブ区切りの列でコピーします</translation>
+    </message>
+    <message>
+        <source>Save as CS&amp;V…</source>
+        <translation>CSV で保存(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>Save as &amp;TSV…</source>
+        <translation>TSV で保存(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>No run is listed yet.</source>
+        <translation>まだ計算がありません。</translation>
+    </message>
+    <message>
+        <source>Show stages k1 … k%1</source>
+        <translation>段 k1 … k%1 を表示</translation>
+    </message>
+    <message>
+        <source>Save table as CSV</source>
+        <translation>表を CSV で保存</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save table as TSV</source>
+        <translation>表を TSV で保存</translation>
+    </message>
+    <message>
+        <source>TSV files (*.tsv)</source>
+        <translation>TSV ファイル (*.tsv)</translation>
     </message>
 </context>
 </TS>

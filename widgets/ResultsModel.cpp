@@ -113,6 +113,7 @@ void ResultsModel::setShowErrors(bool show)
     showErrors_ = show;
     if (published_ > 0)
         emit dataChanged(index(0), index(static_cast<int>(published_ - 1)), {Qt::DisplayRole});
+    emit showErrorsChanged(show);
 }
 
 std::optional<RowTruth> ResultsModel::truthAt(std::size_t index) const

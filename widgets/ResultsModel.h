@@ -61,6 +61,7 @@ public:
 signals:
     // A run's reference is made and its rows have changed.
     void referenceMade();
+    void showErrorsChanged(bool show);
 
 private:
     // Whether run `runIndex` is measured against a computed reference.

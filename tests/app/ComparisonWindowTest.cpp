@@ -1,6 +1,7 @@
 #include "tests/app/FormFixture.h"
 
 #include "app/ComparisonWindow.h"
+#include "app/FileSaver.h"
 #include "widgets/ComparisonTableModel.h"
 #include "tests/Utf16.h"
 
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTableView>
 #include <QXYSeries>
 
@@ -98,8 +100,18 @@ TEST_F(Comparing, OpensFromTheEquationMenu)
 
     window->findChild<QPushButton*>("CopyComparison")->click();
     const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
-    EXPECT_EQ(copied[0], "Method\th\tSteps\ty at x2\tError\tRatio\tOrder\tNote");
-    EXPECT_EQ(copied[first + 2], "Runge–Kutta\t0.2\t5\t0.367885238125\t5.80e-06\t15.34\t3.94\t");
+    // Tidy: every row names the problem.
+    EXPECT_EQ(copied[0], "equation\tx1\ty1\tx2\tMethod\th\tSteps\ty at x2\tError\tRatio\tOrder\tNote");
+    EXPECT_EQ(copied[first + 2],
+              "y' = - y\t0\t1\t1\tRunge–Kutta\t0.2\t5\t0.367885238125\t5.80e-06\t15.34\t3.94\t");
+    // The chart's picture says what it shows, above it.
+    QTemporaryDir scratch;
+    const QString png = scratch.filePath("chart.png");
+    window->saver().setPathChooser([&](QWidget*, const FileSaver::SaveRequest&) { return png; });
+    window->findChild<QPushButton*>("SaveChart")->click();
+    const QImage saved(png);
+    EXPECT_EQ(saved.size().width(), window->chart().grab().toImage().width());
+    EXPECT_GT(saved.height(), window->chart().grab().toImage().height()) << "a title above the chart";
 
     // Smaller h, down to where rounding takes over, and it says so.
     for (int i = 0; i < 6; ++i) {

@@ -441,7 +441,7 @@ TEST_F(Results, CopiesTheTableAndTheSelectedLine)
 {
     QMenu* menu = openMenu(form.List1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "-Copy table", "-Save table as CSV…", "", "Show errors"}));
+    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "-Copy table", "-Save table as CSV…", "Open as table…", "", "Show errors", "", "Guide"}));
     QTest::keyClick(menu, Qt::Key_Escape);
 
     run("0", "0.1");
@@ -452,7 +452,7 @@ TEST_F(Results, CopiesTheTableAndTheSelectedLine)
     QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), "before") << "no line is selected";
     menu = openMenu(form.List1, Way::MenuKey);
-    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…", "", "Show errors"}));
+    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…", "Open as table…", "", "Show errors", "", "Guide"}));
     choose(menu, "Copy table");
     EXPECT_EQ(clipboard->text(), "x\ty\n0.00\t1.00000\n0.05\t0.95123\n0.10\t0.90484\n0.00\t1.00000\n0.05\t0.95123\n");
 
@@ -544,7 +544,7 @@ TEST_F(Results, PlotLeavesAsShown)
     for (const auto& [entry, way] : cases) {
         SCOPED_TRACE(entry);
         QMenu* menu = openMenu(form.Picture1, way);
-        EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution"}));
+        EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution", "", "Guide"}));
         choose(menu, entry);
         const QImage taken = (way == Way::ShiftF10 ? QGuiApplication::clipboard()->image() : QImage(chosen, "png"))
                                  .convertToFormat(QImage::Format_RGB32);
@@ -564,7 +564,7 @@ TEST_F(Results, SlopeFieldOnRequest)
     const QImage without = form.Picture1->shownImage();
     QMenu* menu = openMenu(form.Picture1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution"}));
+    EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution", "", "Guide"}));
     EXPECT_FALSE(menu->actions()[3]->isChecked()) << "off at first";
     choose(menu, "Show slope field");
 
@@ -631,8 +631,8 @@ TEST_F(Results, ErrorsOnRequest)
     const QString tableBefore = clipboard->text();
     QMenu* menu = openMenu(form.List1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…", "", "Show errors"}));
-    EXPECT_FALSE(menu->actions().last()->isChecked()) << "off at first";
+    EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…", "Open as table…", "", "Show errors", "", "Guide"}));
+    EXPECT_FALSE(menu->actions()[menu->actions().size() - 3]->isChecked()) << "off at first";
     choose(menu, "Show errors");
     QApplication::processEvents();
     EXPECT_GT(form.List1->horizontalScrollBar()->maximum(), 0) << "the errors scroll into view";
@@ -730,8 +730,8 @@ TEST_F(Results, ExactSolutionOnRequest)
     QMenu* menu = openMenu(form.Picture1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(entries(menu),
-              (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution"}));
-    EXPECT_FALSE(menu->actions().last()->isChecked()) << "off at first";
+              (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution", "", "Guide"}));
+    EXPECT_FALSE(menu->actions()[menu->actions().size() - 3]->isChecked()) << "off at first";
     choose(menu, "Show exact solution");
 
     // Curve pixels in a box around (x, y), in the plot as shown.
@@ -839,7 +839,7 @@ const char* const kEnglish[] = {
     "Use ^ for powers, not ** (character 2): for example x^2.",
     "A run goes from x1 to the right, but x2 = -1 lies to the left of x1 = 0, so nothing was computed. Type an x2 "
     "greater than x1.",
-    "Own equation…|Compare steps and methods…||Step h = 0.05…|&Method",
+    "Own equation…|Compare steps and methods…||Step h = 0.05…|&Method||Guide",
     "Heun Method, h = 0.1",
 };
 
@@ -866,7 +866,7 @@ const LocaleCase kLocales[] = {
      "\n参照解: 相対精度およそ 1e-12 で計算\ny(x) = ",
      "2 文字目: 累乗には ** ではなく ^ を使います。例: x^2",
      "計算は x1 から右へ進みますが、x2 = -1 は x1 = 0 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。",
-     "自分の方程式…|刻み幅と解法を比べる…||刻み h = 0.05…|解法(&M)",
+     "自分の方程式…|刻み幅と解法を比べる…||刻み h = 0.05…|解法(&M)||ガイド",
      "ホイン法、h = 0.1"},
     // No translation of the program's own: English.
     {"German", QLocale(QLocale::German, QLocale::Germany), kEnglish[0], kEnglish[1], kEnglish[2], kEnglish[3],
@@ -1104,11 +1104,11 @@ TEST_P(RunsIn, OwnEquationEditor)
     menu = openMenu(form.Picture1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->actions()[3]->text(), QString::fromUtf8(GetParam().fieldEntry));
-    EXPECT_EQ(menu->actions().last()->text(), QString::fromUtf8(GetParam().exactEntry));
+    EXPECT_EQ(menu->actions()[4]->text(), QString::fromUtf8(GetParam().exactEntry));
     menu->close();
     menu = openMenu(form.List1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->actions().last()->text(), QString::fromUtf8(GetParam().errorsEntry));
+    EXPECT_EQ(menu->actions()[5]->text(), QString::fromUtf8(GetParam().errorsEntry));
     menu->close();
 }
 

@@ -112,7 +112,7 @@ inline QStringList entries(const QMenu* menu)
 inline void choose(QMenu* menu, const QString& entry)
 {
     ASSERT_NE(menu, nullptr);
-    for (int step = 0; step < 4 && (!menu->activeAction() || menu->activeAction()->text() != entry); ++step)
+    for (int step = 0; step < 10 && (!menu->activeAction() || menu->activeAction()->text() != entry); ++step)
         QTest::keyClick(menu, Qt::Key_Down);
     ASSERT_EQ(menu->activeAction() ? menu->activeAction()->text() : QString(), entry);
     QTest::keyClick(menu, Qt::Key_Return);

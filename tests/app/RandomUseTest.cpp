@@ -10,6 +10,8 @@
 #include "tests/app/FormFixture.h"
 #include "tests/ReferenceText.h"
 #include "app/FileSaver.h"
+#include "app/Guide.h"
+#include "app/TableWindow.h"
 #include "app/StepDialog.h"
 #include "core/ResultsTable.h"
 #include "core/ValFromText.h"
@@ -23,6 +25,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTableView>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -467,7 +470,7 @@ public:
         QMenu* menu = openMenu(form.Picture1, randomWay(), randomPointIn(form.Picture1));
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(entries(menu), (QStringList{"Copy image", QString::fromUtf8("Save image as PNG…"), "",
-                                              "Show slope field", "Show exact solution"}));
+                                              "Show slope field", "Show exact solution", "", "Guide"}));
         QAction* field = menu->actions()[3];
         // Saving a PNG is the slowest of them: played less often.
         switch (pick(6)) {
@@ -544,9 +547,10 @@ public:
         const int selected = ListIndex(*form.List1);
         const QString rows = listedCount(form) > 0 ? "" : "-";
         EXPECT_EQ(entries(menu), (QStringList{QString(selected >= 0 ? "" : "-") + "Copy line", rows + "Copy table",
-                                              rows + QString::fromUtf8("Save table as CSV…"), "", "Show errors"}));
+                                              rows + QString::fromUtf8("Save table as CSV…"),
+                                              QString::fromUtf8("Open as table…"), "", "Show errors", "", "Guide"}));
         const bool small = listedCount(form) > 0 && listedCount(form) <= kLargestExport;
-        switch (pick(4)) {
+        switch (pick(5)) {
         case 0:
             if (selected < 0)
                 break;
@@ -574,14 +578,41 @@ public:
             }
             return;
         }
+        case 3: {
+            choose(menu, QString::fromUtf8("Open as table…"));
+            auto* window = form.findChild<TableWindow*>();
+            ASSERT_NE(window, nullptr);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << "the table window comes to the front";
+            EXPECT_EQ(static_cast<std::size_t>(window->view().model()->rowCount()), listedCount(form))
+                << "the table window shows every listed line";
+            window->close();
+            QApplication::processEvents();
+            activate(form);
+            return;
+        }
         default: break;
         }
         QTest::keyClick(menu, Qt::Key_Escape);
     }
 
+    // F1 anywhere in the window: the guide, in English here.
+    void openGuide()
+    {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_F1);
+        auto* guide = form.findChild<GuideWindow*>();
+        ASSERT_NE(guide, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(guide)) << "the guide comes to the front";
+        EXPECT_EQ(guide->language(), "en");
+        guide->close();
+        // The platform's word that the guide came to the front may still
+        // be on its way: let it arrive before the window is brought back.
+        QApplication::processEvents();
+        activate(form);
+    }
+
     void randomAction()
     {
-        switch (pick(17)) {
+        switch (pick(18)) {
         case 0: {
             // Anywhere in the list, entries or empty space.
             QWidget* viewport = form.List2->viewport();
@@ -620,6 +651,7 @@ public:
         case 13: usePlotMenu(); break;
         case 14: useTableMenu(); break;
         case 15: chooseStepOrMethod(); break;
+        case 16: openGuide(); break;
         default:
             if (listedCount(form) > 0)
                 checkExplanation(static_cast<std::size_t>(pick(static_cast<int>(listedCount(form)))));

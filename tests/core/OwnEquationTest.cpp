@@ -165,6 +165,8 @@ TEST(OwnEquation, RefusedTexts)
         {u"x \U0001F600", ReadProblem::UnknownCharacter, 2, 2},
         // Past the limits.
         {repeat(u"x", 1001), ReadProblem::TooLong, 1000, 1},
+        {repeat(u"x", 999) + u"\U0001F600", ReadProblem::TooLong, 999, 2},
+        {repeat(u"x", 1000) + u"\U0001F600", ReadProblem::TooLong, 1000, 2},
         {u"\r\n" + repeat(u"x", 1001) + u" ", ReadProblem::TooLong, 1002, 1},
         {repeat(u"(", 20000), ReadProblem::TooLong, 1000, 19000},
         {repeat(u"-", 20000) + u"y", ReadProblem::TooLong, 1000, 19001},

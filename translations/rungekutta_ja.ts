@@ -124,6 +124,37 @@
     </message>
 </context>
 <context>
+    <name>RunMessage</name>
+    <message>
+        <source>The solution grew beyond the range of numbers at x = %1, so the run stopped there: it may blow up near this x.</source>
+        <translation>解が x = %1 で扱える数の範囲を超えたので、計算をそこで止めました。解はこの x の近くで発散するのかもしれません。</translation>
+    </message>
+    <message>
+        <source>A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.</source>
+        <translation>1 回の計算は刻み %2 で %1 ステップまでなので、x2 - x1 は %3 未満にしてください。計算は始めませんでした。</translation>
+    </message>
+    <message>
+        <source>The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.</source>
+        <translation>終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
+    </message>
+    <message>
+        <source>The slope has no value at x = %1, so the run stopped there.</source>
+        <translation>傾きが x = %1 で値を持たないので、計算をそこで止めました。</translation>
+    </message>
+    <message>
+        <source>The initial ordinate y1 is beyond the range of numbers, so the run was not started.</source>
+        <translation>初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
+    </message>
+    <message>
+        <source>A run goes from x1 to the right, but x2 = %1 lies to the left of x1 = %2, so nothing was computed. Type an x2 greater than x1.</source>
+        <translation>計算は x1 から右へ進みますが、x2 = %1 は x1 = %2 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。</translation>
+    </message>
+    <message>
+        <source>The step h = %1 lies outside %2 to %3, so the run was not started.</source>
+        <translation>刻み h = %1 が %2 から %3 の範囲外なので、計算は始めませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>StepExplanation</name>
     <message>
         <source>k1 = f(x, y) = %1</source>
@@ -445,61 +476,25 @@ as it does near a pole.</source>
     </message>
 </context>
 <context>
-    <name>rk::FileSaver</name>
-    <message>
-        <source>The file %1 could not be saved: %2.</source>
-        <translation>ファイル %1 を保存できませんでした（%2）。</translation>
-    </message>
-</context>
-<context>
-    <name>rk::Form1</name>
-    <message>
-        <source>The solution grew beyond the range of numbers at x = %1, so the run stopped there: it may blow up near this x.</source>
-        <translation>解が x = %1 で扱える数の範囲を超えたので、計算をそこで止めました。解はこの x の近くで発散するのかもしれません。</translation>
-    </message>
-    <message>
-        <source>A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.</source>
-        <translation>1 回の計算は刻み %2 で %1 ステップまでなので、x2 - x1 は %3 未満にしてください。計算は始めませんでした。</translation>
-    </message>
-    <message>
-        <source>The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.</source>
-        <translation>終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
-    </message>
-    <message>
-        <source>The slope has no value at x = %1, so the run stopped there.</source>
-        <translation>傾きが x = %1 で値を持たないので、計算をそこで止めました。</translation>
-    </message>
-    <message>
-        <source>The initial ordinate y1 is beyond the range of numbers, so the run was not started.</source>
-        <translation>初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
-    </message>
+    <name>rk::EquationMenu</name>
     <message>
         <source>Own equation…</source>
         <translation>自分の方程式…</translation>
-    </message>
-    <message>
-        <source>A run goes from x1 to the right, but x2 = %1 lies to the left of x1 = %2, so nothing was computed. Type an x2 greater than x1.</source>
-        <translation>計算は x1 から右へ進みますが、x2 = %1 は x1 = %2 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。</translation>
     </message>
     <message>
         <source>Right-click for your own equation</source>
         <translation>右クリックで自分の方程式を入力できます</translation>
     </message>
     <message>
-        <source>Right-click to copy or save the table</source>
-        <translation>右クリックで表をコピー・保存できます</translation>
-    </message>
-    <message>
-        <source>Right-click to copy or save the plot, or to show the slope field</source>
-        <translation>右クリックでグラフをコピー・保存したり、方向場を表示したりできます</translation>
-    </message>
-    <message>
         <source>Compare steps and methods…</source>
         <translation>刻み幅と解法を比べる…</translation>
     </message>
+</context>
+<context>
+    <name>rk::FileSaver</name>
     <message>
-        <source>The step h = %1 lies outside %2 to %3, so the run was not started.</source>
-        <translation>刻み h = %1 が %2 から %3 の範囲外なので、計算は始めませんでした。</translation>
+        <source>The file %1 could not be saved: %2.</source>
+        <translation>ファイル %1 を保存できませんでした（%2）。</translation>
     </message>
 </context>
 <context>
@@ -636,6 +631,10 @@ as it does near a pole.</source>
         <source>Show exact solution</source>
         <translation>厳密解を表示</translation>
     </message>
+    <message>
+        <source>Right-click to copy or save the plot, or to show the slope field</source>
+        <translation>右クリックでグラフをコピー・保存したり、方向場を表示したりできます</translation>
+    </message>
 </context>
 <context>
     <name>rk::ResultsModel</name>
@@ -693,6 +692,10 @@ as it does near a pole.</source>
     <message>
         <source>Show errors</source>
         <translation>誤差を表示</translation>
+    </message>
+    <message>
+        <source>Right-click to copy or save the table</source>
+        <translation>右クリックで表をコピー・保存できます</translation>
     </message>
 </context>
 </TS>

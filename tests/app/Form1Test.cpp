@@ -794,20 +794,6 @@ TEST_F(Results, ExactSolutionOnRequest)
     EXPECT_EQ(curve, 0);
 }
 
-TEST(MessageNumbers, GroupedAndShortestInEveryLocale)
-{
-    const std::pair<std::int64_t, const char*> groups[] = {
-        {0, "0"}, {100, "100"}, {-100, "-100"}, {-1000, "-1,000"}, {1'000'000, "1,000,000"}, {-123'456, "-123,456"}};
-    const std::pair<double, const char*> shortests[] = {{0.05, "0.05"}, {-1e308, "-1e+308"}, {-0.0, "-0"}, {1e-7, "1e-07"}};
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German)); // comma for the point, dot for the groups
-    for (const auto& [n, text] : groups)
-        EXPECT_EQ(grouped(n), QString::fromLatin1(text)) << n;
-    for (const auto& [d, text] : shortests)
-        EXPECT_EQ(shortest(d), QString::fromLatin1(text)) << d;
-    QLocale::setDefault(before);
-}
-
 // The program's messages follow the locale's language; everything else in
 // the window, numbers included, is the same in every locale.
 struct LocaleCase {

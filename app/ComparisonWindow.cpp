@@ -59,6 +59,19 @@ ComparisonWindow::Setup ComparisonWindow::setupFrom(const FormValues& values, co
     return setup;
 }
 
+ComparisonWindow& ComparisonWindow::showOver(QWidget& owner, const Setup& setup)
+{
+    auto* window = owner.findChild<ComparisonWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (window)
+        window->setSetup(setup);
+    else
+        window = new ComparisonWindow(setup, &owner);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return *window;
+}
+
 ComparisonWindow::ComparisonWindow(const Setup& setup, QWidget* parent)
     : QWidget(parent, Qt::Window),
       setup_(setup),

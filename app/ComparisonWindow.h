@@ -38,6 +38,9 @@ public:
     static Setup setupFrom(const FormValues& values, const QString& selectedText);
 
     ComparisonWindow(const Setup& setup, QWidget* parent);
+    // One window over `owner` at a time: made the first time, then set to
+    // `setup` and brought back to the front.
+    static ComparisonWindow& showOver(QWidget& owner, const Setup& setup);
     ~ComparisonWindow() override;
 
     void setSetup(const Setup& setup);

@@ -29,11 +29,8 @@
 
 #include <QWidget>
 
-#include <map>
-
 class QAction;
 class QLabel;
-class QMenu;
 class QLineEdit;
 class QListView;
 class QListWidget;
@@ -42,9 +39,8 @@ class QPushButton;
 
 namespace rk {
 
-struct ControlDesign;
+class EquationMenu;
 class HintBubble;
-class MethodMenu;
 class ResultsModel;
 
 class Form1 : public QWidget {
@@ -56,6 +52,8 @@ public:
     // before the window is first shown.
     void Form_Load();
 
+private:
+    // The design's controls, which tests and screen readers find by their names.
     PictureBox* Picture1 = nullptr;
     QListView* List1 = nullptr;
     QListWidget* List2 = nullptr;
@@ -73,8 +71,6 @@ public:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
 
-private:
-    QWidget* createControl(const ControlDesign& design);
     void List2_Click();
     // Enter in each box; the box itself still takes the key as it would.
     void Text1_Enter();
@@ -85,8 +81,9 @@ private:
     void Command3_Click(); // Help
     // List2's menu: an equation of the user's own, edited in a dialog,
     // becomes List2's seventh row and is selected.
-    void openEquationMenu(QPoint global);
     void editOwnEquation();
+    // The comparison of steps and methods, of what the window holds now.
+    void compareStepsAndMethods();
     // The step and method chosen in List2's menu, for the next runs.
     void useMethodAndStep();
     void useOwnEquation(std::shared_ptr<const TypedEquation> equation);
@@ -97,19 +94,15 @@ private:
     // removes them, as the plot's menu says.
     void updateExactCurves();
     void Solve();
-    // A refused or stopped run in the user's language.
-    QString messageFor(const RunReport& report) const;
 
     FormValues values_;
     ResultsModel* results_ = nullptr; // what List1 shows
-    QMenu* equationMenu_ = nullptr;
-    MethodMenu* methodMenu_ = nullptr;
+    EquationMenu* equationMenu_ = nullptr;
     QString designHeading_; // Label6 as the design has it
     int designHeadingWidth_ = 0;
     QAction* showSlopeField_ = nullptr;
     QAction* showExact_ = nullptr;
     HintBubble* hint_ = nullptr; // what a number box was read as, when that may surprise
-    std::map<std::string_view, QWidget*> controls_;
 };
 
 } // namespace rk

@@ -32,6 +32,8 @@ PlotMenu::PlotMenu(PictureBox& plot, FileSaver& saver)
     connect(copyImage_, &QAction::triggered, this, &PlotMenu::copyImage);
     connect(saveImage_, &QAction::triggered, this, &PlotMenu::saveImage);
 
+    // The menu is found by the right button; the plot says so.
+    plot_.setToolTip(tr("Right-click to copy or save the plot, or to show the slope field"));
     plot_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&plot_, &QWidget::customContextMenuRequested, this, [this](QPoint at) { open(plot_.mapToGlobal(at)); });
     openMenuOnKeys(plot_, [this] { open(plot_.mapToGlobal(plot_.contentsRect().topLeft())); });

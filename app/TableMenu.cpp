@@ -53,7 +53,9 @@ TableMenu::TableMenu(QListView& list, ResultsModel& results, FileSaver& saver)
     connect(copyTable_, &QAction::triggered, this, &TableMenu::copyTable);
     connect(saveTable_, &QAction::triggered, this, &TableMenu::saveTable);
 
-    // A list reports the place of a request in its viewport's coordinates.
+    // The menu is found by the right button; the list says so. A list
+    // reports the place of a request in its viewport's coordinates.
+    list_.setToolTip(tr("Right-click to copy or save the table"));
     list_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { open(list_.viewport()->mapToGlobal(at)); });

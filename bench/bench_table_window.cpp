@@ -87,10 +87,12 @@ int peakMemoryProbe(int argc, char* argv[])
     Form1 form;
     form.Form_Load();
     form.show();
-    form.List2->setCurrentRow(5);
-    form.Command1->click();
-    for (QLineEdit* box : {form.Text1, form.Text3, form.Text2}) {
-        QTest::keyClicks(box, box == form.Text1 ? "0" : box == form.Text3 ? "1" : "49999.96");
+    form.findChild<QListWidget*>("List2")->setCurrentRow(5);
+    form.findChild<QPushButton*>("Command1")->click();
+    const std::pair<const char*, const char*> typed[] = {{"Text1", "0"}, {"Text3", "1"}, {"Text2", "49999.96"}};
+    for (const auto& [name, text] : typed) {
+        auto* box = form.findChild<QLineEdit*>(name);
+        QTest::keyClicks(box, text);
         QTest::keyClick(box, Qt::Key_Return);
     }
     form.findChild<QAction*>("ShowErrors")->setChecked(true);

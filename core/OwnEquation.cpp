@@ -396,30 +396,43 @@ bool readsAs(char16_t typed, char ascii)
     return foldToAscii(typed) == ascii || (ascii == '\'' && (typed == u'\u2019' || typed == u'\u2032'));
 }
 
+// The evaluator's stack: the last value is kept apart, where the compiler
+// can hold it in a register, so that each operation's result reaches the
+// next without a trip through memory; the values below it are in memory.
+struct Stack {
+    double* below; // where the value under the last one goes
+    double last;
+};
+
 // One instruction of entry I, its lambda inlined.
 template <std::size_t I>
-double* evaluate(double* next, double number, double x, double y)
+[[gnu::always_inline]] inline Stack evaluate(Stack s, double number, double x, double y)
 {
     constexpr Operation op = kOperations[I];
-    if constexpr (op.form == Form::Number)
-        *next++ = number;
-    else if constexpr (op.form == Form::Value)
-        *next++ = op.apply(x, y);
-    else if constexpr (op.form == Form::Infix) {
-        --next;
-        next[-1] = op.apply(next[-1], next[0]);
-    } else if constexpr (op.apply != nullptr)
-        next[-1] = op.apply(next[-1], 0);
-    return next;
+    if constexpr (op.form == Form::Number) {
+        *s.below++ = s.last;
+        s.last = number;
+    } else if constexpr (op.form == Form::Value) {
+        *s.below++ = s.last;
+        s.last = op.apply(x, y);
+    } else if constexpr (op.form == Form::Infix) {
+        s.last = op.apply(*--s.below, s.last);
+    } else if constexpr (op.apply != nullptr) {
+        s.last = op.apply(s.last, 0);
+    }
+    return s;
 }
 
 // A chain of comparisons with the entries' indices, which the compiler
-// turns into one jump, as a switch over them would be.
+// turns into one jump, as a switch over them would be. Inlined by force:
+// the whole-program optimiser of a Release build would make it a call for
+// every instruction, with x, y and the last value saved around each.
 template <std::size_t... I>
-double* evaluate(std::size_t index, double* next, double number, double x, double y, std::index_sequence<I...>)
+[[gnu::always_inline]] inline Stack evaluate(std::size_t index, Stack s, double number, double x, double y,
+                                             std::index_sequence<I...>)
 {
-    static_cast<void>(((index == I && (next = evaluate<I>(next, number, x, y), true)) || ...));
-    return next;
+    static_cast<void>(((index == I && (s = evaluate<I>(s, number, x, y), true)) || ...));
+    return s;
 }
 
 } // namespace
@@ -492,22 +505,24 @@ std::string OwnEquation::readAs() const
 
 double OwnEquation::operator()(double x, double y) const noexcept
 {
-    std::array<double, kStackSize> stack;
-    double* next = stack.data(); // where the next value goes; next[-1] is the last
+    // The first value puts the empty last value into the first place, where
+    // nothing reads it: a program's values still fit.
+    std::array<double, kStackSize> memory;
+    Stack stack{memory.data(), 0};
     for (const Instruction& in : program_)
-        next = evaluate(static_cast<std::size_t>(in.operation - kOperations), next, in.number, x, y,
-                        std::make_index_sequence<std::size(kOperations)>());
-    return stack[0];
+        stack = evaluate(static_cast<std::size_t>(in.operation - kOperations), stack, in.number, x, y,
+                         std::make_index_sequence<std::size(kOperations)>());
+    return stack.last;
 }
 
 bool OwnEquation::overflowsAt(double x, double y) const noexcept
 {
-    std::array<double, kStackSize> stack;
-    double* next = stack.data();
+    std::array<double, kStackSize> memory;
+    Stack stack{memory.data(), 0};
     for (const Instruction& in : program_) {
-        next = evaluate(static_cast<std::size_t>(in.operation - kOperations), next, in.number, x, y,
-                        std::make_index_sequence<std::size(kOperations)>());
-        if (std::isinf(next[-1]))
+        stack = evaluate(static_cast<std::size_t>(in.operation - kOperations), stack, in.number, x, y,
+                         std::make_index_sequence<std::size(kOperations)>());
+        if (std::isinf(stack.last))
             return true;
     }
     return false;

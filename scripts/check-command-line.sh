@@ -43,6 +43,9 @@ done <<'CASES'
 -style Fusion --help|0|  -reverse +Lay the window out from right to left\.
 -platform offscreen|waits|
 -platform offscreen -qwindowtitle --version|waits|
+-platform offscreen --qwindowtitle --help|waits|
+--version --help|0|rungekutta @VERSION@
+--help --version|0|Usage: rungekutta \[options\]
 CASES
 
 # Exactly one line for the version, as packaging tools read it.

@@ -26,7 +26,7 @@ class Comparing : public FormFixture {
 protected:
     ComparisonWindow* openComparison()
     {
-        choose(openMenu(form.List2, Way::ShiftF10), "Compare steps and methods…");
+        choose(openMenu(control<QListWidget>("List2"), Way::ShiftF10), "Compare steps and methods…");
         auto* window = form.findChild<ComparisonWindow*>();
         if (window) {
             QApplication::setActiveWindow(window);
@@ -190,10 +190,10 @@ TEST_F(Comparing, ConstantSlopeHasNoErrorToHalve)
 TEST_F(Comparing, SpanOfTwentyFromTheLastRun)
 {
     clickEquation(5);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     for (const char* typed : {"0", "1", "20"})
         typeAndEnter(typed);
-    choose(openMenu(form.List2, Way::ShiftF10), "Compare steps and methods…");
+    choose(openMenu(control<QListWidget>("List2"), Way::ShiftF10), "Compare steps and methods…");
     auto* window = form.findChild<ComparisonWindow*>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
@@ -212,7 +212,7 @@ TEST_F(Comparing, LongSpanCancels)
     EXPECT_TRUE(window.findChild<QProgressBar*>()->isVisible());
     reactivate();
     clickEquation(0);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     typeAndEnter("0");
     typeAndEnter("1");
     typeAndEnter("1");

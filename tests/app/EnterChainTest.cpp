@@ -10,7 +10,7 @@ using EnterChainTest = FormFixture;
 
 TEST_F(EnterChainTest, EnterStoresAndMovesAlong)
 {
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     EXPECT_EQ(focusName(), "Text1");
     typeAndEnter("0.5");
     EXPECT_EQ(focusName(), "Text3");
@@ -22,12 +22,12 @@ TEST_F(EnterChainTest, EnterStoresAndMovesAlong)
     EXPECT_EQ(listed(), std::vector<std::string>{"0.50    2.00000"});
 
     // Enter selects the next box's text, so that typing replaces it.
-    form.Text1->setFocus();
+    control<QLineEdit>("Text1")->setFocus();
     typeAndEnter("");
     typeAndEnter("1");
-    EXPECT_EQ(form.Text2->text(), "0.5") << "the earlier x2 is still there";
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), "0.5") << "the earlier x2 is still there";
     typeAndEnter("0.6");
-    EXPECT_EQ(form.Text2->text(), "0.6");
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), "0.6");
 }
 
 struct TextCase {
@@ -40,7 +40,7 @@ class EnterReadsNumbers : public EnterChainTest, public ::testing::WithParamInte
 
 TEST_P(EnterReadsNumbers, InEachBox)
 {
-    for (QLineEdit* box : {form.Text1, form.Text3, form.Text2}) {
+    for (QLineEdit* box : {control<QLineEdit>("Text1"), control<QLineEdit>("Text3"), control<QLineEdit>("Text2")}) {
         box->setFocus();
         box->clear();
         typeAndEnter(QString::fromUtf8(GetParam().typed));
@@ -70,7 +70,7 @@ TEST_F(EnterChainTest, LongPastedTextIsKeptWholeAndReadAsUsual)
 {
     const QString pasted = "2.5" + QString(39'997, QChar('x'));
     QApplication::clipboard()->setText(pasted);
-    for (QLineEdit* box : {form.Text1, form.Text3, form.Text2}) {
+    for (QLineEdit* box : {control<QLineEdit>("Text1"), control<QLineEdit>("Text3"), control<QLineEdit>("Text2")}) {
         box->setFocus();
         box->clear();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -82,12 +82,12 @@ TEST_F(EnterChainTest, LongPastedTextIsKeptWholeAndReadAsUsual)
 
 TEST_F(EnterChainTest, DesignTextsReadAsZero)
 {
-    form.Text1->setFocus();
-    form.Text1->setText("x1");
-    QTest::keyClick(form.Text1, Qt::Key_Return);
+    control<QLineEdit>("Text1")->setFocus();
+    control<QLineEdit>("Text1")->setText("x1");
+    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Return);
     EXPECT_EQ(focusName(), "Text3");
-    form.Text3->setText("y1");
-    QTest::keyClick(form.Text3, Qt::Key_Enter); // the keypad's Enter
+    control<QLineEdit>("Text3")->setText("y1");
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Enter); // the keypad's Enter
     EXPECT_EQ(focusName(), "Text2");
     typeAndEnter("");
     EXPECT_EQ(listed(), std::vector<std::string>{"0.00    0.00000"});
@@ -96,26 +96,26 @@ TEST_F(EnterChainTest, DesignTextsReadAsZero)
 TEST_F(EnterChainTest, NumberWithoutEnterIsNotUsed)
 {
     clickEquation(2);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     typeAndEnter("0");
     typeAndEnter("1");
     // Typed, not confirmed: the run still starts from x1 = 0.
-    form.Text1->setText("5");
-    form.Text2->setFocus();
+    control<QLineEdit>("Text1")->setText("5");
+    control<QLineEdit>("Text2")->setFocus();
     typeAndEnter("0.05");
     EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    1.10000"}));
 }
 
 TEST_F(EnterChainTest, OtherKeysEditAndStartNothing)
 {
-    form.Command1->click();
-    QTest::keyClicks(form.Text1, "12");
-    QTest::keyClick(form.Text1, Qt::Key_Backspace);
-    QTest::keyClick(form.Text1, Qt::Key_Tab);
-    EXPECT_EQ(form.Text1->text(), "1");
+    control<QPushButton>("Command1")->click();
+    QTest::keyClicks(control<QLineEdit>("Text1"), "12");
+    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Backspace);
+    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Tab);
+    EXPECT_EQ(control<QLineEdit>("Text1")->text(), "1");
     EXPECT_EQ(listedCount(form), 0u);
     // The 1 was never confirmed: a run starts from x1 = 0.
-    form.Text2->setFocus();
+    control<QLineEdit>("Text2")->setFocus();
     typeAndEnter("0");
     EXPECT_EQ(listed(), std::vector<std::string>{"0.00    0.00000"});
 }
@@ -123,10 +123,10 @@ TEST_F(EnterChainTest, OtherKeysEditAndStartNothing)
 TEST_F(EnterChainTest, EnterInTheFinalBoxAloneRunsAgain)
 {
     clickEquation(0);
-    form.Text2->setFocus();
-    form.Text2->clear();
+    control<QLineEdit>("Text2")->setFocus();
+    control<QLineEdit>("Text2")->clear();
     typeAndEnter("0");
-    QTest::keyClick(form.Text2, Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>("Text2"), Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    0.00000", "0.00    0.00000"}));
 }

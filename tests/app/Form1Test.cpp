@@ -117,6 +117,8 @@ TEST_F(Form1Design, EveryControlOnceAndReadable)
 // table's heading over the table, the End button level with the plot's bottom.
 TEST_F(Form1Design, ControlsFitTogether)
 {
+    auto* label3 = control<QLabel>("Label3");
+    auto* list1 = control<QListView>("List1");
     const QRect client = form.rect();
     const QList<QWidget*> controls = form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* w : controls) {
@@ -129,20 +131,21 @@ TEST_F(Form1Design, ControlsFitTogether)
                 << w->objectName().toStdString() << " covers " << other->objectName().toStdString();
         }
     }
-    EXPECT_EQ(form.Label3->x(), form.List1->x());
-    EXPECT_EQ(form.Label3->width(), form.List1->width());
-    EXPECT_EQ(form.Label3->geometry().bottom(), form.List1->y());
-    EXPECT_EQ(form.Command2->geometry().bottom(), form.Picture1->geometry().bottom());
-    for (QLabel* legend : {form.Label4, form.Label5})
-        EXPECT_TRUE(form.Picture1->contentsRect().contains(legend->geometry())) << legend->text().toStdString();
+    EXPECT_EQ(label3->x(), list1->x());
+    EXPECT_EQ(label3->width(), list1->width());
+    EXPECT_EQ(label3->geometry().bottom(), list1->y());
+    EXPECT_EQ(control<QPushButton>("Command2")->geometry().bottom(), control<PictureBox>("Picture1")->geometry().bottom());
+    for (QLabel* legend : {control<QLabel>("Label4"), control<QLabel>("Label5")})
+        EXPECT_TRUE(control<PictureBox>("Picture1")->contentsRect().contains(legend->geometry())) << legend->text().toStdString();
 }
 
 TEST_F(Form1Design, HeadingShowsItsWholeCaption)
 {
-    EXPECT_EQ(form.Label6->pos(), QPoint(144, 8));
-    EXPECT_EQ(form.Label6->text(), "Runge Kutta Method");
-    EXPECT_GE(form.Label6->width(), form.Label6->sizeHint().width() - 2);
-    EXPECT_EQ(form.Label6->font().pixelSize(), 21);
+    auto* label6 = control<QLabel>("Label6");
+    EXPECT_EQ(label6->pos(), QPoint(144, 8));
+    EXPECT_EQ(label6->text(), "Runge Kutta Method");
+    EXPECT_GE(label6->width(), label6->sizeHint().width() - 2);
+    EXPECT_EQ(label6->font().pixelSize(), 21);
 }
 
 struct LabelCase {
@@ -190,11 +193,11 @@ TEST_F(Form1Design, TabOrderFromTheStart)
 
 TEST_F(Form1Design, HelpBoxJoinsTheTabOrderOnceShown)
 {
-    form.Command3->click();
-    form.Command2->setFocus();
-    QTest::keyClick(form.Command2, Qt::Key_Tab);
+    control<QPushButton>("Command3")->click();
+    control<QPushButton>("Command2")->setFocus();
+    QTest::keyClick(control<QPushButton>("Command2"), Qt::Key_Tab);
     EXPECT_EQ(focusName(), "Text4");
-    QTest::keyClick(form.Text4, Qt::Key_Tab);
+    QTest::keyClick(control<QPlainTextEdit>("Text4"), Qt::Key_Tab);
     EXPECT_EQ(focusName(), "Command3");
 }
 
@@ -202,18 +205,19 @@ using StartUp = FormFixture;
 
 TEST_F(StartUp, StateBeforeAnyAction)
 {
-    ASSERT_EQ(form.List2->model()->rowCount(), static_cast<int>(kEquationTexts.size()));
-    for (int row = 0; row < form.List2->model()->rowCount(); ++row)
-        EXPECT_EQ(form.List2->model()->index(row, 0).data().toString(), qs(kEquationTexts[static_cast<std::size_t>(row)]));
-    EXPECT_EQ(ListIndex(*form.List2), -1);
+    auto* list2 = control<QListWidget>("List2");
+    ASSERT_EQ(list2->model()->rowCount(), static_cast<int>(kEquationTexts.size()));
+    for (int row = 0; row < list2->model()->rowCount(); ++row)
+        EXPECT_EQ(list2->model()->index(row, 0).data().toString(), qs(kEquationTexts[static_cast<std::size_t>(row)]));
+    EXPECT_EQ(ListIndex(*list2), -1);
     EXPECT_EQ(listedCount(form), 0u);
-    EXPECT_FALSE(form.Text4->isVisible());
-    EXPECT_FALSE(form.Label4->isVisible());
-    EXPECT_FALSE(form.Label5->isVisible());
+    EXPECT_FALSE(control<QPlainTextEdit>("Text4")->isVisible());
+    EXPECT_FALSE(control<QLabel>("Label4")->isVisible());
+    EXPECT_FALSE(control<QLabel>("Label5")->isVisible());
 
     // No equation and no number confirmed yet: Enter on "x2" runs from 0 to
     // 0 with every slope 0.
-    form.Text2->setFocus();
+    control<QLineEdit>("Text2")->setFocus();
     typeAndEnter("");
     EXPECT_EQ(listed(), std::vector<std::string>{"0.00    0.00000"});
 }
@@ -242,11 +246,11 @@ TEST_F(StartUp, ListsShowWholeRowsOfWholeGlyphs)
 {
     // A table with negative numbers and more lines than the list shows.
     clickEquation(1);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     typeAndEnter("-0.3");
     typeAndEnter("-1");
     typeAndEnter("0.2");
-    form.List2->clearSelection(); // plain rows on white
+    control<QListWidget>("List2")->clearSelection(); // plain rows on white
     QApplication::processEvents();
     for (const RowsCase& c : {RowsCase{"List2", 3}, RowsCase{"List1", 6}}) {
         SCOPED_TRACE(c.list);
@@ -283,14 +287,14 @@ using Commands = FormFixture;
 
 TEST_F(Commands, ClickOnTheListSelectsTheEquation)
 {
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     typeAndEnter("0");
     typeAndEnter("1");
     clickEquation(2); // y' = 2
-    form.Text2->setFocus();
+    control<QLineEdit>("Text2")->setFocus();
     typeAndEnter("0.05");
     clickEquation(0); // y' = - y
-    form.Text2->setFocus();
+    control<QLineEdit>("Text2")->setFocus();
     typeAndEnter("");
     EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    1.10000", "0.00    1.00000",
                                                   "0.05    0.95123"}));
@@ -299,8 +303,8 @@ TEST_F(Commands, ClickOnTheListSelectsTheEquation)
 TEST_F(Commands, NothingLeftSelectedGivesNoEquation)
 {
     clickEquation(1);
-    form.List2->clearSelection();
-    form.Command1->click();
+    control<QListWidget>("List2")->clearSelection();
+    control<QPushButton>("Command1")->click();
     typeAndEnter("0");
     typeAndEnter("1");
     typeAndEnter("0.05");
@@ -310,88 +314,91 @@ TEST_F(Commands, NothingLeftSelectedGivesNoEquation)
 TEST_F(Commands, ReadyClearsAndLeavesTheValues)
 {
     clickEquation(0);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     typeAndEnter("0");
     typeAndEnter("1");
     typeAndEnter("0.2");
     ASSERT_EQ(listedCount(form), 5u);
-    form.Command3->click();
+    control<QPushButton>("Command3")->click();
 
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     QApplication::processEvents();
     EXPECT_EQ(listedCount(form), 0u);
-    EXPECT_EQ(form.List1->model()->rowCount(), 0);
-    EXPECT_EQ(form.Text1->text(), "");
-    EXPECT_EQ(form.Text2->text(), "");
-    EXPECT_EQ(form.Text3->text(), "");
+    EXPECT_EQ(control<QListView>("List1")->model()->rowCount(), 0);
+    EXPECT_EQ(control<QLineEdit>("Text1")->text(), "");
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), "");
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(), "");
     EXPECT_EQ(focusName(), "Text1");
-    EXPECT_TRUE(form.Label4->isVisible());
-    EXPECT_TRUE(form.Label5->isVisible());
+    EXPECT_TRUE(control<QLabel>("Label4")->isVisible());
+    EXPECT_TRUE(control<QLabel>("Label5")->isVisible());
     // Left alone: the list's selection and the help box.
-    EXPECT_EQ(ListIndex(*form.List2), 0);
-    EXPECT_TRUE(form.Text4->isVisible());
+    EXPECT_EQ(ListIndex(*control<QListWidget>("List2")), 0);
+    EXPECT_TRUE(control<QPlainTextEdit>("Text4")->isVisible());
 
     // A new x2 right after Ready runs from the previous start.
-    form.Text2->setFocus();
+    control<QLineEdit>("Text2")->setFocus();
     typeAndEnter("0.05");
     EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95123"}));
 }
 
 TEST_F(Commands, HelpShowsTheTextAndReplacesEdits)
 {
+    auto* text4 = control<QPlainTextEdit>("Text4");
     const QString help = toQString(kHelpText);
-    form.Command3->click();
-    EXPECT_TRUE(form.Text4->isVisible());
-    EXPECT_EQ(form.Text4->toPlainText(), help);
+    control<QPushButton>("Command3")->click();
+    EXPECT_TRUE(text4->isVisible());
+    EXPECT_EQ(text4->toPlainText(), help);
 
-    form.Text4->setFocus();
-    QTest::keyClicks(form.Text4, "my notes");
-    form.Command3->click();
-    EXPECT_EQ(form.Text4->toPlainText(), help);
+    text4->setFocus();
+    QTest::keyClicks(text4, "my notes");
+    control<QPushButton>("Command3")->click();
+    EXPECT_EQ(text4->toPlainText(), help);
 }
 
 TEST_F(Commands, HelpTextWrapsAtTheBoxWidth)
 {
-    form.Command3->click();
+    auto* text4 = control<QPlainTextEdit>("Text4");
+    control<QPushButton>("Command3")->click();
     QApplication::processEvents();
-    const int narrowLines = form.Text4->document()->documentLayout()->documentSize().height();
-    form.Text4->resize(400, form.Text4->height());
+    const int narrowLines = text4->document()->documentLayout()->documentSize().height();
+    text4->resize(400, text4->height());
     QApplication::processEvents();
-    const int wideLines = form.Text4->document()->documentLayout()->documentSize().height();
+    const int wideLines = text4->document()->documentLayout()->documentSize().height();
     EXPECT_GT(narrowLines, 1);
     EXPECT_LT(wideLines, narrowLines);
 }
 
 TEST_F(Commands, WholeHelpTextLiesInsideTheBoxWhichNeverScrolls)
 {
-    form.Command3->click();
+    auto* text4 = control<QPlainTextEdit>("Text4");
+    control<QPushButton>("Command3")->click();
     QApplication::processEvents();
-    const QTextBlock block = form.Text4->document()->firstBlock();
+    const QTextBlock block = text4->document()->firstBlock();
     const QTextLayout* layout = block.layout();
     ASSERT_GT(layout->lineCount(), 1);
     QTextCursor start(block);
-    const QRect firstLine = form.Text4->cursorRect(start);
+    const QRect firstLine = text4->cursorRect(start);
     // The laid-out lines, placed where the box shows its first line.
     const QPointF origin = QPointF(firstLine.topLeft()) - layout->lineAt(0).position();
-    const QRect inside = form.Text4->viewport()->rect();
+    const QRect inside = text4->viewport()->rect();
     for (int i = 0; i < layout->lineCount(); ++i) {
         const QRect line = layout->lineAt(i).naturalTextRect().translated(origin).toAlignedRect();
         EXPECT_TRUE(inside.contains(line)) << "line " << i << " at y " << line.top() << ".." << line.bottom();
     }
 
     // Keys and the wheel that would scroll a taller text leave it in place.
-    form.Text4->setFocus();
-    QTest::keyClick(form.Text4, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClick(form.Text4, Qt::Key_PageDown);
-    QWheelEvent wheel(QPointF(20, 20), form.Text4->viewport()->mapToGlobal(QPointF(20, 20)), {}, {0, -240},
+    text4->setFocus();
+    QTest::keyClick(text4, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(text4, Qt::Key_PageDown);
+    QWheelEvent wheel(QPointF(20, 20), text4->viewport()->mapToGlobal(QPointF(20, 20)), {}, {0, -240},
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(form.Text4->viewport(), &wheel);
-    EXPECT_EQ(form.Text4->cursorRect(start), firstLine);
+    QApplication::sendEvent(text4->viewport(), &wheel);
+    EXPECT_EQ(text4->cursorRect(start), firstLine);
 }
 
 TEST_F(Commands, EndLeavesTheEventLoopWithStatusZero)
 {
-    QTimer::singleShot(0, form.Command2, [this] { QTest::mouseClick(form.Command2, Qt::LeftButton); });
+    QTimer::singleShot(0, control<QPushButton>("Command2"), [this] { QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton); });
     // Should End not end the loop, the test fails rather than hang.
     QObject guard;
     QTimer::singleShot(5000, &guard, [] { QApplication::exit(-1); });
@@ -403,13 +410,13 @@ using Runs = FormFixture;
 TEST_F(Runs, WholeRunThroughTheKeyboard)
 {
     clickEquation(0);
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     typeAndEnter("0");
     typeAndEnter("1");
     typeAndEnter("0.2");
     EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.05    0.95123", "0.10    0.90484",
                                                   "0.15    0.86071", "0.20    0.81873"}));
-    EXPECT_EQ(form.List1->model()->rowCount(), 5);
+    EXPECT_EQ(control<QListView>("List1")->model()->rowCount(), 5);
     EXPECT_EQ(focusName(), "Text2");
     EXPECT_EQ(form.findChild<QMessageBox*>(), nullptr);
 }
@@ -427,7 +434,7 @@ protected:
     void run(const char* x1, const char* x2)
     {
         clickEquation(0);
-        form.Command1->click();
+        control<QPushButton>("Command1")->click();
         for (const char* text : {x1, "1", x2})
             typeAndEnter(text);
     }
@@ -439,30 +446,31 @@ protected:
 
 TEST_F(Results, CopiesTheTableAndTheSelectedLine)
 {
-    QMenu* menu = openMenu(form.List1, Way::ShiftF10);
+    auto* list1 = control<QListView>("List1");
+    QMenu* menu = openMenu(list1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "-Copy table", "-Save table as CSV…", "Open as table…", "", "Show errors", "", "Guide"}));
     QTest::keyClick(menu, Qt::Key_Escape);
 
     run("0", "0.1");
-    form.Text2->clear();
+    control<QLineEdit>("Text2")->clear();
     typeAndEnter("0.05"); // a second block, appended
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText("before");
-    QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(list1, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), "before") << "no line is selected";
-    menu = openMenu(form.List1, Way::MenuKey);
+    menu = openMenu(control<QListView>(form, "List1"), Way::MenuKey);
     EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…", "Open as table…", "", "Show errors", "", "Guide"}));
     choose(menu, "Copy table");
     EXPECT_EQ(clipboard->text(), "x\ty\n0.00\t1.00000\n0.05\t0.95123\n0.10\t0.90484\n0.00\t1.00000\n0.05\t0.95123\n");
 
-    const QRect second = form.List1->visualRect(form.List1->model()->index(1, 0));
-    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, second.center());
-    QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier);
+    const QRect second = list1->visualRect(list1->model()->index(1, 0));
+    QTest::mouseClick(list1->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::keyClick(list1, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), "0.05    0.95123");
     // The right button selects the line under it.
-    const QRect fourth = form.List1->visualRect(form.List1->model()->index(3, 0));
-    choose(openMenu(form.List1, Way::RightButton, fourth.center()), "Copy line");
+    const QRect fourth = list1->visualRect(list1->model()->index(3, 0));
+    choose(openMenu(list1, Way::RightButton, fourth.center()), "Copy line");
     EXPECT_EQ(clipboard->text(), "0.00    1.00000");
 }
 
@@ -470,7 +478,7 @@ TEST_F(Results, SavesTheTableAsCsv)
 {
     run("-0.1", "0.05");
     chosen = folder.filePath("table.csv");
-    choose(openMenu(form.List1, Way::ShiftF10), "Save table as CSV…");
+    choose(openMenu(control<QListView>("List1"), Way::ShiftF10), "Save table as CSV…");
     QFile saved(chosen);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), "x,y\n-0.10,1.00000\n-0.05,0.95123\n0.00,0.90484\n0.05,0.86071\n");
@@ -513,7 +521,7 @@ TEST_P(FailedSave, SaysWhyAndChangesNothing)
     earlier.write(c.earlier);
     earlier.close();
     const QStringList before = QDir(scratch.path()).entryList(QDir::Files);
-    choose(openMenu(form.List1, Way::MenuKey), "Save table as CSV…");
+    choose(openMenu(control<QListView>("List1"), Way::MenuKey), "Save table as CSV…");
     auto* box = form.findChild<QMessageBox*>("SaveMessage");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QString("The file %1 could not be saved: %2.").arg(chosen, qt_error_string(c.reason)));
@@ -535,23 +543,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, FailedSave, ::testing::Values(
 
 TEST_F(Results, PlotLeavesAsShown)
 {
+    auto* picture1 = control<PictureBox>("Picture1");
     run("0", "2");
-    const QRect inside = form.Picture1->contentsRect();
-    const QImage shown = form.Picture1->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect inside = picture1->contentsRect();
+    const QImage shown = picture1->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(501, 501));
     chosen = folder.filePath("plot.png");
     const std::pair<const char*, Way> cases[] = {{"Copy image", Way::ShiftF10}, {"Save image as PNG…", Way::RightButton}};
     for (const auto& [entry, way] : cases) {
         SCOPED_TRACE(entry);
-        QMenu* menu = openMenu(form.Picture1, way);
+        QMenu* menu = openMenu(control<PictureBox>(form, "Picture1"), way);
         EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution", "", "Guide"}));
         choose(menu, entry);
         const QImage taken = (way == Way::ShiftF10 ? QGuiApplication::clipboard()->image() : QImage(chosen, "png"))
                                  .convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(taken, shown);
         // The legend, a control laid over the plot, is part of it.
-        EXPECT_EQ(taken.copy(form.Label4->geometry().translated(-inside.topLeft())),
-                  form.Label4->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(taken.copy(control<QLabel>("Label4")->geometry().translated(-inside.topLeft())),
+                  control<QLabel>("Label4")->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
     EXPECT_TRUE(suggested.size() == 1 && suggested[0].endsWith("/rungekutta.png"));
 }
@@ -560,9 +569,10 @@ TEST_F(Results, PlotLeavesAsShown)
 // and the points, following the equation selected now.
 TEST_F(Results, SlopeFieldOnRequest)
 {
+    auto* picture1 = control<PictureBox>("Picture1");
     run("0", "2"); // y' = - y
-    const QImage without = form.Picture1->shownImage();
-    QMenu* menu = openMenu(form.Picture1, Way::ShiftF10);
+    const QImage without = picture1->shownImage();
+    QMenu* menu = openMenu(picture1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(entries(menu), (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution", "", "Guide"}));
     EXPECT_FALSE(menu->actions()[3]->isChecked()) << "off at first";
@@ -573,14 +583,14 @@ TEST_F(Results, SlopeFieldOnRequest)
     struct GridPoint {
         int column, row;
     };
-    const auto pixelOf = [this](double x, double y) {
-        const double side = form.Picture1->contentsRect().width();
+    const auto pixelOf = [picture1](double x, double y) {
+        const double side = picture1->contentsRect().width();
         return GridPoint{static_cast<int>(std::floor((x - kFrameLeft) / (kFrameRight - kFrameLeft) * side)),
                          static_cast<int>(std::floor((y - kFrameTop) / (kFrameBottom - kFrameTop) * side))};
     };
     const GridPoint points[] = {pixelOf(1, 1), pixelOf(5, -3)};
-    const auto grey = [this](GridPoint p, int below) {
-        const QImage shown = form.Picture1->shownImage();
+    const auto grey = [picture1](GridPoint p, int below) {
+        const QImage shown = picture1->shownImage();
         int count = 0;
         for (int row = p.row + (below ? 2 : -6); row <= p.row + (below ? 6 : -2); ++row)
             for (int column = p.column + 1; column <= p.column + 3; ++column)
@@ -600,19 +610,19 @@ TEST_F(Results, SlopeFieldOnRequest)
 
     // Off again, the plot is as it was, pixel for pixel.
     clickEquation(0);
-    choose(openMenu(form.Picture1, Way::RightButton), "Show slope field");
-    EXPECT_EQ(form.Picture1->shownImage(), without);
+    choose(openMenu(picture1, Way::RightButton), "Show slope field");
+    EXPECT_EQ(picture1->shownImage(), without);
     // Ready erases the points, not the field.
-    choose(openMenu(form.Picture1, Way::RightButton), "Show slope field");
-    form.Command1->click();
+    choose(openMenu(picture1, Way::RightButton), "Show slope field");
+    control<QPushButton>("Command1")->click();
     EXPECT_GT(grey(points[0], true), 0);
-    choose(openMenu(form.Picture1, Way::RightButton), "Show slope field");
+    choose(openMenu(picture1, Way::RightButton), "Show slope field");
     // With RK_PICTURES set to a folder, the window with equation 6's field
     // and a run is saved there (make screenshot puts it in docs/).
     if (const QString folder = qEnvironmentVariable("RK_PICTURES"); !folder.isEmpty()) {
         clickEquation(5);
-        choose(openMenu(form.Picture1, Way::ShiftF10), "Show slope field");
-        form.Command1->click();
+        choose(openMenu(picture1, Way::ShiftF10), "Show slope field");
+        control<QPushButton>("Command1")->click();
         for (const char* text : {"-1", "2", "15"})
             typeAndEnter(text);
         EXPECT_TRUE(form.grab().save(QDir(folder).filePath("slope-field.png")));
@@ -624,18 +634,19 @@ TEST_F(Results, SlopeFieldOnRequest)
 // byte for byte.
 TEST_F(Results, ErrorsOnRequest)
 {
+    auto* list1 = control<QListView>("List1");
     run("0", "1"); // y' = - y from (0, 1)
     const std::vector<std::string> before = listed();
     QClipboard* clipboard = QGuiApplication::clipboard();
-    choose(openMenu(form.List1, Way::MenuKey), "Copy table");
+    choose(openMenu(list1, Way::MenuKey), "Copy table");
     const QString tableBefore = clipboard->text();
-    QMenu* menu = openMenu(form.List1, Way::ShiftF10);
+    QMenu* menu = openMenu(list1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(entries(menu), (QStringList{"-Copy line", "Copy table", "Save table as CSV…", "Open as table…", "", "Show errors", "", "Guide"}));
     EXPECT_FALSE(menu->actions()[menu->actions().size() - 3]->isChecked()) << "off at first";
     choose(menu, "Show errors");
     QApplication::processEvents();
-    EXPECT_GT(form.List1->horizontalScrollBar()->maximum(), 0) << "the errors scroll into view";
+    EXPECT_GT(list1->horizontalScrollBar()->maximum(), 0) << "the errors scroll into view";
 
     // The errors of 1.9976097e-8 at x = 1 and 2.58262e-9 at x = 0.05.
     const struct {
@@ -650,10 +661,10 @@ TEST_F(Results, ErrorsOnRequest)
         {20, "1.00    0.36788    2.00e-08", "1.00\t0.36788\t0.367879441171\t2.00e-08",
          "1.00,0.36788,0.367879441171,2.00e-08"},
     };
-    choose(openMenu(form.List1, Way::MenuKey), "Copy table");
+    choose(openMenu(list1, Way::MenuKey), "Copy table");
     const QStringList copied = clipboard->text().split('\n');
     chosen = folder.filePath("errors.csv");
-    choose(openMenu(form.List1, Way::ShiftF10), "Save table as CSV…");
+    choose(openMenu(list1, Way::ShiftF10), "Save table as CSV…");
     QFile saved(chosen);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QStringList csv = QString::fromLatin1(saved.readAll()).split('\n');
@@ -666,37 +677,37 @@ TEST_F(Results, ErrorsOnRequest)
         EXPECT_EQ(copied[r.row + 1], r.copied);
         EXPECT_EQ(csv[r.row + 1], r.csv);
     }
-    EXPECT_TRUE(form.List1->model()->index(20, 0).data(Qt::ToolTipRole).toString().endsWith(QString::fromUtf8(
+    EXPECT_TRUE(list1->model()->index(20, 0).data(Qt::ToolTipRole).toString().endsWith(QString::fromUtf8(
         "\nexact: y = 1·e^(−(x − 0))\ny(x) = 0.367879441171\nerror y − y(x) = 2.00e-08, relative error 5.43e-08")));
 
     // A run without a closed form is measured against a computed reference,
     // made on a worker: its rows say so until it is in, then change.
     clickEquation(5);
-    form.Text2->setFocus();
-    QSignalSpy changed(form.List1->model(), &QAbstractItemModel::dataChanged);
+    control<QLineEdit>(form, "Text2")->setFocus();
+    QSignalSpy changed(control<QListView>(form, "List1")->model(), &QAbstractItemModel::dataChanged);
     typeAndEnter("");
-    const int last = form.List1->model()->rowCount() - 1;
+    const int last = list1->model()->rowCount() - 1;
     EXPECT_EQ(last, 41);
     waitForReferences(form);
     ASSERT_FALSE(changed.isEmpty()) << "the rows did not hear of their reference";
     EXPECT_EQ(changed.last().at(1).toModelIndex().row(), last);
-    const QString tip = form.List1->model()->index(last, 0).data(Qt::ToolTipRole).toString();
+    const QString tip = control<QListView>(form, "List1")->model()->index(last, 0).data(Qt::ToolTipRole).toString();
     EXPECT_TRUE(tip.contains("\nreference: computed to about 1e-12\ny(x) = ")) << tip.toStdString();
     EXPECT_TRUE(QString::fromStdString(listedLine(form, 41)).contains(QRegularExpression("^1\\.00    \\S+    -?\\d\\.\\d\\de[-+]\\d\\d$")))
         << listedLine(form, 41);
-    choose(openMenu(form.List1, Way::MenuKey), "Copy table");
+    choose(openMenu(list1, Way::MenuKey), "Copy table");
     EXPECT_TRUE(clipboard->text().startsWith("x\ty\treference\terror\n"));
 
     // Off again: as before, byte for byte.
-    choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
+    choose(openMenu(list1, Way::ShiftF10), "Show errors");
     QApplication::processEvents();
-    EXPECT_EQ(form.List1->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(list1->horizontalScrollBar()->maximum(), 0);
     const std::vector<std::string> both = listed();
     EXPECT_EQ(std::vector<std::string>(both.begin(), both.begin() + 21), before);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     run("0", "1");
     EXPECT_EQ(listed(), before);
-    choose(openMenu(form.List1, Way::MenuKey), "Copy table");
+    choose(openMenu(list1, Way::MenuKey), "Copy table");
     EXPECT_EQ(clipboard->text(), tableBefore);
 }
 
@@ -704,17 +715,18 @@ TEST_F(Results, ErrorsOnRequest)
 // rows say so, hovered or listed with their errors, and Ready drops it.
 TEST_F(Results, LongReferenceLeavesTheWindowFree)
 {
+    auto* list1 = control<QListView>("List1");
     clickEquation(5); // no closed form: computed, about 3 µs a row
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     for (const char* text : {"0", "1", "49999"})
         typeAndEnter(text);
     ASSERT_EQ(listedCount(form), 999'981u);
-    choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
-    const QString tip = form.List1->model()->index(999'980, 0).data(Qt::ToolTipRole).toString();
+    choose(openMenu(control<QListView>(form, "List1"), Way::ShiftF10), "Show errors");
+    const QString tip = control<QListView>(form, "List1")->model()->index(999'980, 0).data(Qt::ToolTipRole).toString();
     EXPECT_TRUE(tip.endsWith(QString::fromUtf8("\ncomputing…"))) << tip.toStdString();
     EXPECT_TRUE(QString::fromStdString(listedLine(form, 999'980)).endsWith("    computing…"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "nothing waits on a dialog";
-    form.Command1->click();
+    control<QPushButton>(form, "Command1")->click();
     EXPECT_EQ(listedCount(form), 0u);
 }
 
@@ -722,12 +734,14 @@ TEST_F(Results, LongReferenceLeavesTheWindowFree)
 // request; off, and after Ready, the plot is as before.
 TEST_F(Results, ExactSolutionOnRequest)
 {
+    auto* list1 = control<QListView>("List1");
+    auto* picture1 = control<PictureBox>("Picture1");
     clickEquation(0); // y' = - y from (0, 8): 8·e^(−x)
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     for (const char* text : {"0", "8", "6"})
         typeAndEnter(text);
-    const QImage without = form.Picture1->shownImage();
-    QMenu* menu = openMenu(form.Picture1, Way::ShiftF10);
+    const QImage without = picture1->shownImage();
+    QMenu* menu = openMenu(picture1, Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(entries(menu),
               (QStringList{"Copy image", "Save image as PNG…", "", "Show slope field", "Show exact solution", "", "Guide"}));
@@ -735,9 +749,9 @@ TEST_F(Results, ExactSolutionOnRequest)
     choose(menu, "Show exact solution");
 
     // Curve pixels in a box around (x, y), in the plot as shown.
-    const auto green = [this](double x, double y, int rowsOff) {
-        const QImage shown = form.Picture1->shownImage();
-        const double side = form.Picture1->contentsRect().width();
+    const auto green = [picture1](double x, double y, int rowsOff) {
+        const QImage shown = picture1->shownImage();
+        const double side = picture1->contentsRect().width();
         const int column = static_cast<int>(std::floor((x - kFrameLeft) / (kFrameRight - kFrameLeft) * side));
         const int row = static_cast<int>(std::floor((y - kFrameTop) / (kFrameBottom - kFrameTop) * side)) + rowsOff;
         int count = 0;
@@ -753,44 +767,30 @@ TEST_F(Results, ExactSolutionOnRequest)
     }
     EXPECT_EQ(green(8, 0.5, 0), 0) << "no curve past the run's end";
     // The copy holds it.
-    choose(openMenu(form.Picture1, Way::ShiftF10), "Copy image");
+    choose(openMenu(picture1, Way::ShiftF10), "Copy image");
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              form.Picture1->shownImage());
+              picture1->shownImage());
     // With RK_PICTURES set to a folder, the window with the curve and the
     // error column is saved there (make screenshot).
     if (const QString folder = qEnvironmentVariable("RK_PICTURES"); !folder.isEmpty()) {
-        choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
-        form.List1->horizontalScrollBar()->setValue(form.List1->horizontalScrollBar()->maximum());
+        choose(openMenu(list1, Way::ShiftF10), "Show errors");
+        list1->horizontalScrollBar()->setValue(list1->horizontalScrollBar()->maximum());
         EXPECT_TRUE(form.grab().save(QDir(folder).filePath("exact-solution.png")));
-        choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
+        choose(openMenu(list1, Way::ShiftF10), "Show errors");
     }
 
-    choose(openMenu(form.Picture1, Way::RightButton), "Show exact solution");
-    EXPECT_EQ(form.Picture1->shownImage(), without);
-    choose(openMenu(form.Picture1, Way::RightButton), "Show exact solution");
-    EXPECT_NE(form.Picture1->shownImage(), without);
+    choose(openMenu(picture1, Way::RightButton), "Show exact solution");
+    EXPECT_EQ(picture1->shownImage(), without);
+    choose(openMenu(picture1, Way::RightButton), "Show exact solution");
+    EXPECT_NE(picture1->shownImage(), without);
     // Ready clears the curves with the runs.
-    form.Command1->click();
-    const QImage ready = form.Picture1->shownImage();
+    control<QPushButton>("Command1")->click();
+    const QImage ready = picture1->shownImage();
     int curve = 0;
     for (int row = 0; row < ready.height(); ++row)
         for (int column = 0; column < ready.width(); ++column)
             curve += ready.pixel(column, row) == kExactCurveColour;
     EXPECT_EQ(curve, 0);
-}
-
-TEST(MessageNumbers, GroupedAndShortestInEveryLocale)
-{
-    const std::pair<std::int64_t, const char*> groups[] = {
-        {0, "0"}, {100, "100"}, {-100, "-100"}, {-1000, "-1,000"}, {1'000'000, "1,000,000"}, {-123'456, "-123,456"}};
-    const std::pair<double, const char*> shortests[] = {{0.05, "0.05"}, {-1e308, "-1e+308"}, {-0.0, "-0"}, {1e-7, "1e-07"}};
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German)); // comma for the point, dot for the groups
-    for (const auto& [n, text] : groups)
-        EXPECT_EQ(grouped(n), QString::fromLatin1(text)) << n;
-    for (const auto& [d, text] : shortests)
-        EXPECT_EQ(shortest(d), QString::fromLatin1(text)) << d;
-    QLocale::setDefault(before);
 }
 
 // The program's messages follow the locale's language; everything else in
@@ -910,10 +910,11 @@ protected:
 
 TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
 {
+    auto* text3 = control<QLineEdit>("Text3");
     clickEquation(1);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     QApplication::processEvents();
-    const QImage before = form.Picture1->image().copy();
+    const QImage before = control<PictureBox>("Picture1")->image().copy();
     typeAndEnter("0");
     const struct {
         const char* y1;
@@ -927,25 +928,25 @@ TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.x2);
-        form.Text3->setFocus();
-        form.Text3->clear();
+        text3->setFocus();
+        text3->clear();
         typeAndEnter(c.y1);
-        form.Text2->clear();
+        control<QLineEdit>("Text2")->clear();
         typeAndEnter(c.x2);
         QMessageBox* box = message();
         ASSERT_NE(box, nullptr);
         EXPECT_TRUE(box->isVisible());
         EXPECT_EQ(box->text(), QString::fromUtf8(c.message));
         EXPECT_EQ(listedCount(form), 0u);
-        EXPECT_EQ(form.Picture1->image(), before);
+        EXPECT_EQ(control<PictureBox>("Picture1")->image(), before);
         box->accept();
         QApplication::processEvents();
         reactivate();
     }
 
     // x2 left of x1: nothing listed, and said.
-    form.Text3->setFocus();
-    form.Text3->clear();
+    text3->setFocus();
+    text3->clear();
     typeAndEnter("1");
     typeAndEnter("-1");
     ASSERT_NE(message(), nullptr);
@@ -956,8 +957,8 @@ TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
     reactivate();
 
     // Answered, the window goes on: a sound run works.
-    form.Text3->setFocus();
-    form.Text3->clear();
+    text3->setFocus();
+    text3->clear();
     typeAndEnter("1");
     typeAndEnter("0.1"); // over x2 = -1, selected by the Enter before
     EXPECT_EQ(listedCount(form), 3u);
@@ -966,18 +967,18 @@ TEST_P(RunsIn, RefusedRunShowsWhyAndChangesNothing)
 TEST_P(RunsIn, StoppedRunKeepsWhatItListed)
 {
     clickEquation(0);
-    form.Text1->setFocus();
-    form.Text1->clear();
+    control<QLineEdit>("Text1")->setFocus();
+    control<QLineEdit>("Text1")->clear();
     typeAndEnter("0");
-    form.Text3->clear();
+    control<QLineEdit>("Text3")->clear();
     typeAndEnter("-1.7e308");
-    form.Text2->clear();
+    control<QLineEdit>("Text2")->clear();
     typeAndEnter("1");
     QMessageBox* box = message();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QString::fromUtf8(GetParam().stopped));
     EXPECT_EQ(listedCount(form), 1u);
-    EXPECT_TRUE(form.List1->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(
+    EXPECT_TRUE(control<QListView>("List1")->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(
         QString::fromUtf8(GetParam().stoppedStep) + QString::fromUtf8(GetParam().exactWord)));
     box->accept();
 }
@@ -991,8 +992,8 @@ TEST_P(RunsIn, EveryRowExplainsItsStep)
                                            "k3 = f(x + h/2, y + k2·h/2) = %6\nk4 = f(x + h, y + k3·h) = %7\n"
                                            "y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %8");
     const auto fixed = [](double d) { return QString::number(d, 'f', 5); };
-    QListView* list = form.List1;
-    form.Command1->click();
+    QListView* list = control<QListView>("List1");
+    control<QPushButton>("Command1")->click();
     typeAndEnter("0");
     typeAndEnter("1");
     int at = 0;
@@ -1000,7 +1001,7 @@ TEST_P(RunsIn, EveryRowExplainsItsStep)
         const auto f = [equationRow](double x, double y) { return rk::f(equationRow + 1, x, y); };
         if (equationRow >= 0)
             clickEquation(equationRow);
-        form.Text2->setFocus();
+        control<QLineEdit>("Text2")->setFocus();
         typeAndEnter(at == 0 ? "0.2" : "");
         waitForReferences(form);
         for (double i = 0, y = 1; i < 5; ++i, ++at) {
@@ -1048,19 +1049,19 @@ TEST_P(RunsIn, EveryRowExplainsItsStep)
 TEST_P(RunsIn, DesignTextsAndTableAsInEveryLocale)
 {
     EXPECT_EQ(form.windowTitle(), "RungeKutta");
-    EXPECT_EQ(form.Label6->text(), "Runge Kutta Method");
+    EXPECT_EQ(control<QLabel>("Label6")->text(), "Runge Kutta Method");
     for (const ControlDesign& d : kControlDesigns) {
         if (!d.caption.empty()) {
             EXPECT_EQ(textOf(form.findChild<QWidget*>(qs(d.name))), qs(d.caption)) << d.name;
         }
     }
     for (int row = 0; row < 6; ++row)
-        EXPECT_EQ(form.List2->model()->index(row, 0).data().toString(), toQString(kEquationTexts[row]));
-    form.Command3->click();
-    EXPECT_EQ(form.Text4->toPlainText(), toQString(kHelpText));
+        EXPECT_EQ(control<QListWidget>("List2")->model()->index(row, 0).data().toString(), toQString(kEquationTexts[row]));
+    control<QPushButton>("Command3")->click();
+    EXPECT_EQ(control<QPlainTextEdit>("Text4")->toPlainText(), toQString(kHelpText));
 
     clickEquation(1);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     typeAndEnter("0");
     typeAndEnter("1,5");
     typeAndEnter("0.1");
@@ -1073,12 +1074,13 @@ TEST_P(RunsIn, DesignTextsAndTableAsInEveryLocale)
 // puts them in docs/).
 TEST_P(RunsIn, OwnEquationEditor)
 {
-    EXPECT_EQ(form.List2->toolTip(), QString::fromUtf8(GetParam().equationTip));
+    auto* list2 = control<QListWidget>("List2");
+    EXPECT_EQ(list2->toolTip(), QString::fromUtf8(GetParam().equationTip));
     clickEquation(0);
     // The right button opens the menu over another row without choosing it.
-    QMenu* menu = openMenu(form.List2, Way::RightButton, form.List2->visualRect(form.List2->model()->index(4, 0)).center());
+    QMenu* menu = openMenu(list2, Way::RightButton, list2->visualRect(list2->model()->index(4, 0)).center());
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(ListIndex(*form.List2), 0);
+    EXPECT_EQ(ListIndex(*list2), 0);
     EXPECT_EQ(entries(menu), QString::fromUtf8(GetParam().equationEntries).split('|'));
     choose(menu, QString::fromUtf8(GetParam().ownEntry));
     auto* editor = form.findChild<OwnEquationDialog*>();
@@ -1101,12 +1103,12 @@ TEST_P(RunsIn, OwnEquationEditor)
     QApplication::processEvents();
     reactivate();
 
-    menu = openMenu(form.Picture1, Way::ShiftF10);
+    menu = openMenu(control<PictureBox>("Picture1"), Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->actions()[3]->text(), QString::fromUtf8(GetParam().fieldEntry));
     EXPECT_EQ(menu->actions()[4]->text(), QString::fromUtf8(GetParam().exactEntry));
     menu->close();
-    menu = openMenu(form.List1, Way::ShiftF10);
+    menu = openMenu(control<QListView>("List1"), Way::ShiftF10);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->actions()[5]->text(), QString::fromUtf8(GetParam().errorsEntry));
     menu->close();
@@ -1116,14 +1118,16 @@ TEST_P(RunsIn, OwnEquationEditor)
 // heading; back at 0.05 and Runge-Kutta, a run is the design's to the pixel.
 TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
 {
+    auto* label6 = control<QLabel>("Label6");
+    auto* list1 = control<QListView>("List1");
     const auto runFromZero = [this] {
-        form.Command1->click();
+        control<QPushButton>("Command1")->click();
         for (const char* text : {"0", "1", "0.3"})
             typeAndEnter(text);
         QApplication::processEvents();
     };
     const auto pick = [this](int entry, int subEntry = -1) {
-        QMenu* menu = openMenu(form.List2, Way::ShiftF10);
+        QMenu* menu = openMenu(control<QListWidget>("List2"), Way::ShiftF10);
         ASSERT_NE(menu, nullptr);
         choose(menu, entries(menu)[entry]);
         if (subEntry >= 0) {
@@ -1138,8 +1142,8 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     clickEquation(0);
     runFromZero();
     const std::vector<std::string> designLines = listed();
-    const QImage designPlot = form.Picture1->image().copy();
-    const QString designHeading = form.Label6->text(), designTitle = form.windowTitle();
+    const QImage designPlot = control<PictureBox>("Picture1")->image().copy();
+    const QString designHeading = label6->text(), designTitle = form.windowTitle();
 
     pick(4, 1); // Heun
     pick(3);    // the step
@@ -1161,11 +1165,11 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     QApplication::processEvents();
     reactivate();
     const QString heading = QString::fromUtf8(GetParam().heunHeading);
-    EXPECT_EQ(form.Label6->text(), heading);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Label6)->text(QAccessible::Name), heading);
-    EXPECT_GE(form.Label6->width(), form.Label6->sizeHint().width()) << "the heading shows whole";
+    EXPECT_EQ(label6->text(), heading);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(label6)->text(QAccessible::Name), heading);
+    EXPECT_GE(label6->width(), label6->sizeHint().width()) << "the heading shows whole";
     EXPECT_EQ(form.windowTitle(), designTitle + QString::fromUtf8(" — ") + heading);
-    EXPECT_EQ(entries(openMenu(form.List2, Way::ShiftF10))[3], QString::fromUtf8(GetParam().equationEntries)
+    EXPECT_EQ(entries(openMenu(control<QListWidget>("List2"), Way::ShiftF10))[3], QString::fromUtf8(GetParam().equationEntries)
                                                                     .split('|')[3]
                                                                     .replace("0.05", "0.1"));
     QApplication::activePopupWidget()->close();
@@ -1174,13 +1178,13 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     // Heun on y' = -y multiplies y by 1 - h + h²/2 = 0.905 a step.
     EXPECT_EQ(listed(), (std::vector<std::string>{"0.00    1.00000", "0.10    0.90500", "0.20    0.81903",
                                                   "0.30    0.74122"}));
-    const QString first = form.List1->model()->index(0, 0).data(Qt::ToolTipRole).toString();
+    const QString first = list1->model()->index(0, 0).data(Qt::ToolTipRole).toString();
     EXPECT_TRUE(first.contains(heading + "\n")) << first.toStdString();
     EXPECT_TRUE(first.contains("\nk1 = f(x, y) = -1.00000\nk2 = f(x + h, y + k1·h) = -0.90000\n"
                                "y(x + h) = y + h·(k1 + k2)/2 = 0.90500"))
         << first.toStdString();
     // The truth is taken on the run's own grid: at x = 0.1, e^-0.1.
-    const QString second = form.List1->model()->index(1, 0).data(Qt::ToolTipRole).toString();
+    const QString second = list1->model()->index(1, 0).data(Qt::ToolTipRole).toString();
     EXPECT_TRUE(second.contains("0.904837418036\n") && second.contains("1.63e-04")) << second.toStdString();
 
     const auto setStep = [&](const char* step) {
@@ -1196,22 +1200,22 @@ TEST_P(RunsIn, StepAndMethodAreChosenFromTheEquationMenu)
     };
     // A finer step's longer x scrolls into view.
     setStep("0.00625");
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     for (const char* text : {"0", "1", "0.0125"})
         typeAndEnter(text);
     ASSERT_EQ(listed().size(), 3u);
     EXPECT_EQ(listed()[2], "0.01250    0.98758");
-    EXPECT_EQ(form.List1->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    EXPECT_GE(form.List1->gridSize().width(), form.List1->fontMetrics().horizontalAdvance("0.01250    0.98758"));
+    EXPECT_EQ(list1->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_GE(list1->gridSize().width(), list1->fontMetrics().horizontalAdvance("0.01250    0.98758"));
 
     pick(4, 3); // back to Runge-Kutta
     setStep("0.05");
-    EXPECT_EQ(form.Label6->text(), designHeading);
+    EXPECT_EQ(label6->text(), designHeading);
     EXPECT_EQ(form.windowTitle(), designTitle);
     runFromZero();
     EXPECT_EQ(listed(), designLines);
-    EXPECT_EQ(form.Picture1->image(), designPlot);
-    EXPECT_EQ(form.List1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << "Ready gave the design's list back";
+    EXPECT_EQ(control<PictureBox>("Picture1")->image(), designPlot);
+    EXPECT_EQ(list1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << "Ready gave the design's list back";
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, RunsIn, ::testing::ValuesIn(kLocales),
@@ -1222,7 +1226,7 @@ class OwnEquations : public FormFixture {
 protected:
     OwnEquationDialog* openEditor()
     {
-        choose(openMenu(form.List2, Way::ShiftF10), "Own equation…");
+        choose(openMenu(control<QListWidget>("List2"), Way::ShiftF10), "Own equation…");
         return form.findChild<OwnEquationDialog*>();
     }
     // Types `text` over what the editor holds, then Enter.
@@ -1239,7 +1243,7 @@ protected:
     // From 0 with y1 = 1 to 0.3: six lines, the last a step short of 0.3.
     void runFromZero()
     {
-        form.Command1->click();
+        control<QPushButton>("Command1")->click();
         for (const char* text : {"0", "1", "0.3"})
             typeAndEnter(text);
     }
@@ -1247,8 +1251,8 @@ protected:
     {
         waitForReferences(form);
         QStringList shown;
-        for (int row = from; row < form.List1->model()->rowCount(); ++row)
-            shown << form.List1->model()->index(row, 0).data(Qt::ToolTipRole).toString();
+        for (int row = from; row < control<QListView>("List1")->model()->rowCount(); ++row)
+            shown << control<QListView>("List1")->model()->index(row, 0).data(Qt::ToolTipRole).toString();
         return shown;
     }
 
@@ -1268,6 +1272,7 @@ protected:
 
 TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
 {
+    auto* list2 = control<QListWidget>("List2");
     OwnEquationDialog* editor = openEditor();
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isModal());
@@ -1277,12 +1282,12 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     QTest::keyClick(editorField(editor), Qt::Key_Escape);
     QApplication::processEvents();
     reactivate();
-    EXPECT_EQ(form.List2->count(), 6) << "Cancel changes nothing";
+    EXPECT_EQ(list2->count(), 6) << "Cancel changes nothing";
 
     typeOwn(QString::fromUtf8("\u00A0 y' = xcos(4x) -y\r\n")); // pasted, with what the field shows already
-    ASSERT_EQ(form.List2->count(), 7);
-    EXPECT_EQ(form.List2->item(6)->text(), "y' = xcos(4x) -y");
-    EXPECT_EQ(ListIndex(*form.List2), 6);
+    ASSERT_EQ(list2->count(), 7);
+    EXPECT_EQ(list2->item(6)->text(), "y' = xcos(4x) -y");
+    EXPECT_EQ(ListIndex(*list2), 6);
     runFromZero();
     const QStringList first = explanations();
     ASSERT_EQ(first.size(), 7) << "the run reaches x2 = 0.3";
@@ -1304,14 +1309,14 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
     QTest::keyClick(editorField(editor), Qt::Key_Return);
     QApplication::processEvents();
     reactivate();
-    EXPECT_EQ(form.List2->count(), 7);
-    EXPECT_EQ(form.List2->item(6)->text(), "y' = x - y");
-    form.Text2->setFocus();
+    EXPECT_EQ(list2->count(), 7);
+    EXPECT_EQ(list2->item(6)->text(), "y' = x - y");
+    control<QLineEdit>("Text2")->setFocus();
     typeAndEnter("");
     EXPECT_EQ(explanations().mid(0, 7), first);
     EXPECT_TRUE(explanations(7).first().startsWith("y' = x - y\n"));
-    form.Command1->click();
-    EXPECT_EQ(ListIndex(*form.List2), 6) << "Ready keeps the own equation selected";
+    control<QPushButton>("Command1")->click();
+    EXPECT_EQ(ListIndex(*list2), 6) << "Ready keeps the own equation selected";
 
     // A slope without a value stops the run at its row.
     typeOwn("sqrt(x - 0.1) + y");
@@ -1335,7 +1340,7 @@ TEST_F(OwnEquations, TypedEquationRunsAndKeepsItsRowsExplained)
 TEST_F(OwnEquations, ListTextsTypedGiveTheListsRuns)
 {
     const auto run = [this](const char* x1, const char* x2) {
-        form.Command1->click();
+        control<QPushButton>("Command1")->click();
         for (const char* text : {x1, "1", x2})
             typeAndEnter(text);
         if (auto* box = form.findChild<QMessageBox*>("RunMessage"))
@@ -1352,7 +1357,7 @@ TEST_F(OwnEquations, ListTextsTypedGiveTheListsRuns)
             const std::vector<std::string> lines = listed();
             const QStringList explained = explanations();
             typeOwn(text);
-            ASSERT_EQ(ListIndex(*form.List2), 6) << "the run is not the typed equation's";
+            ASSERT_EQ(ListIndex(*control<QListWidget>("List2")), 6) << "the run is not the typed equation's";
             run(x1, x2);
             EXPECT_EQ(listed(), lines);
             EXPECT_EQ(stepsOnly(explanations()), stepsOnly(explained));

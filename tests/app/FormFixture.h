@@ -17,10 +17,22 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 namespace rk {
+
+// A control of the window by its design name, as Text1, of its stock kind.
+// A missing one ends the test program: every later line would need it.
+template <typename Control = QWidget>
+Control* control(const QWidget& form, const char* name)
+{
+    auto* found = form.findChild<Control*>(QLatin1String(name));
+    if (!found)
+        qFatal("the window has no %s of that kind", name);
+    return found;
+}
 
 // Brings the window to the front, as at the start or after answering a message box.
 inline void activate(Form1& form)
@@ -30,17 +42,20 @@ inline void activate(Form1& form)
 }
 
 // The lines that List1 shows, as a person reads them.
-inline std::size_t listedCount(const Form1& form) { return static_cast<std::size_t>(form.List1->model()->rowCount()); }
+inline std::size_t listedCount(const Form1& form)
+{
+    return static_cast<std::size_t>(control<QListView>(form, "List1")->model()->rowCount());
+}
 inline std::string listedLine(const Form1& form, std::size_t row)
 {
-    return form.List1->model()->index(static_cast<int>(row), 0).data().toString().toStdString();
+    return control<QListView>(form, "List1")->model()->index(static_cast<int>(row), 0).data().toString().toStdString();
 }
 
 // Lets the window take in the references of the runs listed so far, which
 // are made on a worker: rows that need one explain their truth only then.
 inline void waitForReferences(const Form1& form)
 {
-    const auto* results = qobject_cast<const ResultsModel*>(form.List1->model());
+    const auto* results = qobject_cast<const ResultsModel*>(control<QListView>(form, "List1")->model());
     ASSERT_NE(results, nullptr);
     const auto made = [results] {
         const ResultsTable& table = results->table();
@@ -152,12 +167,25 @@ protected:
 
     void reactivate() { activate(form); }
 
+    // A control of this window by its design name; of another window too.
+    template <typename Control = QWidget>
+    Control* control(const char* name) const
+    {
+        return rk::control<Control>(form, name);
+    }
+    template <typename Control = QWidget>
+    static Control* control(const QWidget& window, const char* name)
+    {
+        return rk::control<Control>(window, name);
+    }
+
     void clickEquation(int row)
     {
-        const QModelIndex index = form.List2->model()->index(row, 0);
-        form.List2->scrollTo(index); // only the rows in view can be clicked
-        const QRect rect = form.List2->visualRect(index);
-        QTest::mouseClick(form.List2->viewport(), Qt::LeftButton, {}, rect.center());
+        auto* equations = control<QListWidget>("List2");
+        const QModelIndex index = equations->model()->index(row, 0);
+        equations->scrollTo(index); // only the rows in view can be clicked
+        const QRect rect = equations->visualRect(index);
+        QTest::mouseClick(equations->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
     std::vector<std::string> listed() const

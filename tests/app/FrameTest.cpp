@@ -95,28 +95,28 @@ using ReadyFrame = FormFixture;
 
 TEST_F(ReadyFrame, ReadyErasesTheTitleAndRedrawsTheSameEachTime)
 {
-    const QImage startUp = form.Picture1->image().copy();
-    form.Command1->click();
-    const QImage first = form.Picture1->image().copy();
+    const QImage startUp = control<PictureBox>("Picture1")->image().copy();
+    control<QPushButton>("Command1")->click();
+    const QImage first = control<PictureBox>("Picture1")->image().copy();
     EXPECT_NE(first, startUp);
     EXPECT_EQ(first.pixel(column(0.5), row(0)), kDarkGrey) << "the x axis is no longer magenta";
-    form.Command1->click();
-    EXPECT_EQ(form.Picture1->image(), first);
+    control<QPushButton>("Command1")->click();
+    EXPECT_EQ(control<PictureBox>("Picture1")->image(), first);
 }
 
 TEST_F(ReadyFrame, RunDrawsOverTheFrameUntilReady)
 {
     clickEquation(2); // y' = 2
-    form.Command1->click();
-    const QImage frame = form.Picture1->image().copy();
+    control<QPushButton>("Command1")->click();
+    const QImage frame = control<PictureBox>("Picture1")->image().copy();
     typeAndEnter("1");
     typeAndEnter("1");
     typeAndEnter("1.1");
-    const QImage& image = form.Picture1->image();
+    const QImage& image = control<PictureBox>("Picture1")->image();
     EXPECT_EQ(image.pixel(column(1), row(1)), kSolutionColour);
     EXPECT_EQ(image.pixel(column(1), row(2)), kSlopeColour);
-    form.Command1->click();
-    EXPECT_EQ(form.Picture1->image(), frame);
+    control<QPushButton>("Command1")->click();
+    EXPECT_EQ(control<PictureBox>("Picture1")->image(), frame);
 }
 
 // The plot as the window shows it, pixel for pixel against the pictures kept
@@ -125,7 +125,7 @@ TEST_F(ReadyFrame, RunDrawsOverTheFrameUntilReady)
 TEST_F(ReadyFrame, PlotAsKeptPixelForPixel)
 {
     const auto check = [this](const char* name) {
-        const QImage shown = form.Picture1->shownImage();
+        const QImage shown = control<PictureBox>("Picture1")->shownImage();
         const QString path = QStringLiteral(RK_TEST_PICTURES "/%1.png").arg(name);
         if (qEnvironmentVariableIsSet("RK_WRITE_PICTURES")) {
             EXPECT_TRUE(shown.save(path)) << path.toStdString();
@@ -136,10 +136,10 @@ TEST_F(ReadyFrame, PlotAsKeptPixelForPixel)
         EXPECT_EQ(shown, kept.convertToFormat(shown.format())) << name;
     };
     check("start-up");
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     check("ready");
     clickEquation(5);
-    form.Command1->click();
+    control<QPushButton>("Command1")->click();
     for (const char* text : {"-1", "2", "15"})
         typeAndEnter(text);
     check("run");

@@ -90,17 +90,17 @@ TEST_F(OwnMethodInTheWindow, TypedChosenAndKept)
     reactivate();
 
     const QString heading = "3/8 rule (own method), h = 0.05";
-    EXPECT_EQ(form.Label6->text(), heading);
+    EXPECT_EQ(control<QLabel>(form, "Label6")->text(), heading);
     auto* chosen = form.findChild<QAction*>("MethodOwn");
     EXPECT_TRUE(chosen->isVisible() && chosen->isChecked());
     EXPECT_EQ(chosen->text(), "3/8 rule");
     clickEquation(0);
-    form.Command1->click();
-    EXPECT_EQ(form.Label6->text(), heading) << "Ready keeps the method";
+    control<QPushButton>(form, "Command1")->click();
+    EXPECT_EQ(control<QLabel>(form, "Label6")->text(), heading) << "Ready keeps the method";
     for (const char* text : {"0", "1", "1"})
         typeAndEnter(text);
     EXPECT_EQ(listed().back(), "1.00    0.36788");
-    const QString explained = form.List1->model()->index(0, 0).data(Qt::ToolTipRole).toString();
+    const QString explained = control<QListView>(form, "List1")->model()->index(0, 0).data(Qt::ToolTipRole).toString();
     EXPECT_TRUE(explained.contains("\nk3 = f(x + 2h/3, y + (−k1 + 3·k2)·h/3) = ")) << explained.toStdString();
 
     dialog = openEditor();

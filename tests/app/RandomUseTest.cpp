@@ -72,6 +72,17 @@ public:
     }
 
     Form1& form;
+    // The controls played with, found by their names.
+    PictureBox* const Picture1 = control<PictureBox>(form, "Picture1");
+    QListView* const List1 = control<QListView>(form, "List1");
+    QListWidget* const List2 = control<QListWidget>(form, "List2");
+    QLineEdit* const Text1 = control<QLineEdit>(form, "Text1");
+    QLineEdit* const Text2 = control<QLineEdit>(form, "Text2");
+    QLineEdit* const Text3 = control<QLineEdit>(form, "Text3");
+    QPlainTextEdit* const Text4 = control<QPlainTextEdit>(form, "Text4");
+    QLabel* const Label6 = control<QLabel>(form, "Label6");
+    QPushButton* const Command1 = control<QPushButton>(form, "Command1");
+    QPushButton* const Command3 = control<QPushButton>(form, "Command3");
     const std::uint64_t seed;
     std::mt19937_64 random;
     std::uint64_t digest = 14695981039346656037ull; // FNV-1a over every draw and text played
@@ -176,7 +187,7 @@ public:
 
     QLineEdit* randomInputBox()
     {
-        QLineEdit* boxes[] = {form.Text1, form.Text3, form.Text2};
+        QLineEdit* boxes[] = {Text1, Text3, Text2};
         return boxes[pick(3)];
     }
 
@@ -231,7 +242,7 @@ public:
     // The equation a run uses, as List2 shows it selected; empty when none is.
     QString selectedEquation() const
     {
-        const QList<QListWidgetItem*> selected = form.List2->selectedItems();
+        const QList<QListWidgetItem*> selected = List2->selectedItems();
         return selected.isEmpty() ? QString() : selected.first()->text();
     }
 
@@ -244,7 +255,7 @@ public:
                                             [](std::size_t r, const RunStart& start) { return r < start.row; });
         ASSERT_NE(after, runStarts.begin()) << "a row listed by no run played";
         const QString& equation = std::prev(after)->equation;
-        const QString shown = form.List1->model()->index(static_cast<int>(row), 0).data(Qt::ToolTipRole).toString();
+        const QString shown = List1->model()->index(static_cast<int>(row), 0).data(Qt::ToolTipRole).toString();
         if (equation.isEmpty()) {
             EXPECT_TRUE(shown.startsWith("No equation was selected for this run")) << shown.toStdString();
         } else {
@@ -257,12 +268,12 @@ public:
 
     void enterInFinalBox()
     {
-        clickCentre(form.Text2);
-        const QString typed = form.Text2->text();
+        clickCentre(Text2);
+        const QString typed = Text2->text();
         x2 = valFromText(typed.toStdU16String());
         const QString equation = selectedEquation();
         const std::size_t before = listedCount(form);
-        QTest::keyClick(form.Text2, Qt::Key_Return);
+        QTest::keyClick(Text2, Qt::Key_Return);
         QApplication::processEvents();
         checkNote(typed);
         const std::size_t added = listedCount(form) - before;
@@ -307,7 +318,7 @@ public:
     void chooseStepOrMethod()
     {
         ++stepsAndMethods;
-        QMenu* menu = openMenu(form.List2, randomWay(), randomPointIn(form.List2->viewport()));
+        QMenu* menu = openMenu(List2, randomWay(), randomPointIn(List2->viewport()));
         if (pick(2)) {
             choose(menu, entries(menu)[4]);
             auto* methods = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -339,7 +350,7 @@ public:
         h = title.contains(" h = ") ? title.section(" h = ", 1).toDouble() : 0.05;
         designs = title == "RungeKutta";
         EXPECT_EQ(designs, h == 0.05 && method == 3) << title.toStdString();
-        EXPECT_EQ(form.Label6->text() == "Runge Kutta Method", designs);
+        EXPECT_EQ(Label6->text() == "Runge Kutta Method", designs);
     }
 
     // The own equation's editor from List2's menu: a text typed over or
@@ -348,11 +359,11 @@ public:
     {
         ++edits;
         QStringList before;
-        for (int row = 0; row < form.List2->count(); ++row)
-            before << form.List2->item(row)->text();
-        const int selectedBefore = ListIndex(*form.List2);
-        QMenu* menu = openMenu(form.List2, randomWay(), randomPointIn(form.List2->viewport()));
-        EXPECT_EQ(ListIndex(*form.List2), selectedBefore) << "opening the menu chooses no equation";
+        for (int row = 0; row < List2->count(); ++row)
+            before << List2->item(row)->text();
+        const int selectedBefore = ListIndex(*List2);
+        QMenu* menu = openMenu(List2, randomWay(), randomPointIn(List2->viewport()));
+        EXPECT_EQ(ListIndex(*List2), selectedBefore) << "opening the menu chooses no equation";
         choose(menu, QString::fromUtf8("Own equation…"));
         QPointer<OwnEquationDialog> editor = form.findChild<OwnEquationDialog*>();
         ASSERT_TRUE(editor);
@@ -406,22 +417,22 @@ public:
         if (taken) {
             ++ownEquationsTaken;
             ownText = typed.trimmed();
-            ASSERT_EQ(form.List2->count(), 7);
-            EXPECT_EQ(form.List2->item(6)->text(), "y' = " + ownText);
-            EXPECT_EQ(ListIndex(*form.List2), 6) << "the own equation is selected";
+            ASSERT_EQ(List2->count(), 7);
+            EXPECT_EQ(List2->item(6)->text(), "y' = " + ownText);
+            EXPECT_EQ(ListIndex(*List2), 6) << "the own equation is selected";
         } else {
-            for (int row = 0; row < std::min<int>(form.List2->count(), before.size()); ++row)
-                EXPECT_EQ(form.List2->item(row)->text(), before[row]) << "Cancel changes no equation";
-            EXPECT_EQ(form.List2->count(), before.size());
-            EXPECT_EQ(ListIndex(*form.List2), selectedBefore) << "Cancel changes no selection";
+            for (int row = 0; row < std::min<int>(List2->count(), before.size()); ++row)
+                EXPECT_EQ(List2->item(row)->text(), before[row]) << "Cancel changes no equation";
+            EXPECT_EQ(List2->count(), before.size());
+            EXPECT_EQ(ListIndex(*List2), selectedBefore) << "Cancel changes no selection";
         }
     }
 
     // Pixels of the slope field's grey where the drawing itself has none.
     long fieldPixels()
     {
-        const QImage shown = form.Picture1->shownImage().convertToFormat(QImage::Format_RGB32);
-        const QImage drawn = form.Picture1->image().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = Picture1->shownImage().convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = Picture1->image().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(shown.size(), drawn.size());
         long count = 0;
         for (int y = 0; y < std::min(shown.height(), drawn.height()); ++y) {
@@ -436,7 +447,7 @@ public:
     // The plot as it shows on the screen, the legend laid over it.
     QImage plotOnScreen() const
     {
-        return form.Picture1->grab(form.Picture1->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+        return Picture1->grab(Picture1->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     // The save dialog's answer for the next save: a new file in the scratch
@@ -467,7 +478,7 @@ public:
 
     void usePlotMenu()
     {
-        QMenu* menu = openMenu(form.Picture1, randomWay(), randomPointIn(form.Picture1));
+        QMenu* menu = openMenu(Picture1, randomWay(), randomPointIn(Picture1));
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(entries(menu), (QStringList{"Copy image", QString::fromUtf8("Save image as PNG…"), "",
                                               "Show slope field", "Show exact solution", "", "Guide"}));
@@ -501,7 +512,7 @@ public:
             const long grey = fieldPixels();
             if (!field->isChecked()) {
                 EXPECT_EQ(grey, 0) << "the field, switched off, is gone";
-            } else if (ListIndex(*form.List2) < 6) {
+            } else if (ListIndex(*List2) < 6) {
                 // A list equation's slope, or none's 0, has a value everywhere.
                 EXPECT_GT(grey, 0) << "the field, switched on, shows";
             }
@@ -536,15 +547,15 @@ public:
         clipboard->setText("before");
         if (pick(6) == 0) {
             // Ctrl+C copies the selected line, and nothing when none is.
-            const int selected = ListIndex(*form.List1);
-            form.List1->setFocus();
-            QTest::keyClick(form.List1, Qt::Key_C, Qt::ControlModifier);
+            const int selected = ListIndex(*List1);
+            List1->setFocus();
+            QTest::keyClick(List1, Qt::Key_C, Qt::ControlModifier);
             EXPECT_EQ(clipboard->text().toStdString(), selected >= 0 ? listedLine(form, selected) : "before");
             return;
         }
-        QMenu* menu = openMenu(form.List1, randomWay(), randomPointIn(form.List1->viewport()));
+        QMenu* menu = openMenu(List1, randomWay(), randomPointIn(List1->viewport()));
         ASSERT_NE(menu, nullptr);
-        const int selected = ListIndex(*form.List1);
+        const int selected = ListIndex(*List1);
         const QString rows = listedCount(form) > 0 ? "" : "-";
         EXPECT_EQ(entries(menu), (QStringList{QString(selected >= 0 ? "" : "-") + "Copy line", rows + "Copy table",
                                               rows + QString::fromUtf8("Save table as CSV…"),
@@ -615,16 +626,16 @@ public:
         switch (pick(18)) {
         case 0: {
             // Anywhere in the list, entries or empty space.
-            QWidget* viewport = form.List2->viewport();
+            QWidget* viewport = List2->viewport();
             QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(pick(viewport->width()), pick(viewport->height())));
             break;
         }
-        case 1: QTest::keyClick(form.List2, pick(2) ? Qt::Key_Down : Qt::Key_Up); break;
+        case 1: QTest::keyClick(List2, pick(2) ? Qt::Key_Down : Qt::Key_Up); break;
         case 2:
-            clickCentre(form.Command1);
+            clickCentre(Command1);
             runStarts.clear();
             break;
-        case 3: clickCentre(form.Command3); break;
+        case 3: clickCentre(Command3); break;
         case 4: clickCentre(randomInputBox()); break;
         case 5:
             if (QWidget* focus = QApplication::focusWidget())
@@ -633,14 +644,14 @@ public:
         case 6:
         case 7: typeInto(randomInputBox()); break;
         case 8:
-            if (form.Text4->isVisible())
-                typeInto(form.Text4);
+            if (Text4->isVisible())
+                typeInto(Text4);
             break;
         case 9: {
-            QLineEdit* box = pick(2) ? form.Text1 : form.Text3;
+            QLineEdit* box = pick(2) ? Text1 : Text3;
             clickCentre(box);
             const QString typed = box->text();
-            (box == form.Text1 ? x1 : y1) = valFromText(typed.toStdU16String());
+            (box == Text1 ? x1 : y1) = valFromText(typed.toStdU16String());
             QTest::keyClick(box, Qt::Key_Return);
             checkNote(typed);
             break;
@@ -688,7 +699,7 @@ public:
                 break;
             // Keep a long soak within bounds of memory: a person presses Ready now and then.
             if (listedCount(form) > 3'000'000) {
-                form.Command1->click();
+                Command1->click();
                 runStarts.clear();
             }
         }

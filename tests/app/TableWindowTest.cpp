@@ -34,14 +34,14 @@ protected:
     void run(const char* x2)
     {
         clickEquation(0);
-        form.Command1->click();
+        control<QPushButton>(form, "Command1")->click();
         for (const char* text : {"0", "1", x2})
             typeAndEnter(text);
     }
 
     TableWindow* openTable()
     {
-        choose(openMenu(form.List1, Way::ShiftF10), "Open as table…");
+        choose(openMenu(control<QListView>(form, "List1"), Way::ShiftF10), "Open as table…");
         auto* window = form.findChild<TableWindow*>();
         if (window) {
             QApplication::setActiveWindow(window);
@@ -53,7 +53,7 @@ protected:
     // The step and method of the next runs, from List2's menu.
     void useStepAndMethod(const char* step, int method)
     {
-        QMenu* menu = openMenu(form.List2, Way::ShiftF10);
+        QMenu* menu = openMenu(control<QListWidget>(form, "List2"), Way::ShiftF10);
         choose(menu, entries(menu)[3]);
         auto* field = form.findChild<StepDialog*>()->findChild<QLineEdit*>("StepField");
         field->selectAll();
@@ -61,7 +61,7 @@ protected:
         QTest::keyClick(field, Qt::Key_Return);
         QApplication::processEvents();
         reactivate();
-        menu = openMenu(form.List2, Way::ShiftF10);
+        menu = openMenu(control<QListWidget>(form, "List2"), Way::ShiftF10);
         choose(menu, entries(menu)[4]);
         auto* methods = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(methods, nullptr);
@@ -76,9 +76,9 @@ protected:
 TEST_F(Tables, RowsInFullWithTheirErrors)
 {
     run("1");
-    choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
-    EXPECT_TRUE(form.Label3->text().contains(QRegularExpression("^ x +y +error$"))) << form.Label3->text().toStdString();
-    EXPECT_EQ(form.Label3->accessibleName(), "x y error");
+    choose(openMenu(control<QListView>(form, "List1"), Way::ShiftF10), "Show errors");
+    EXPECT_TRUE(control<QLabel>(form, "Label3")->text().contains(QRegularExpression("^ x +y +error$"))) << control<QLabel>(form, "Label3")->text().toStdString();
+    EXPECT_EQ(control<QLabel>(form, "Label3")->accessibleName(), "x y error");
     TableWindow* window = openTable();
     ASSERT_NE(window, nullptr);
     const QRect screen(0, 0, 1024, 768);
@@ -101,8 +101,8 @@ TEST_F(Tables, RowsInFullWithTheirErrors)
     EXPECT_EQ(view.model()->index(1, 5).data().toString(), "2.58e-09") << "the window shows what it copies";
 
     reactivate();
-    choose(openMenu(form.List1, Way::ShiftF10), "Show errors");
-    EXPECT_EQ(form.Label3->text(), " x      y");
+    choose(openMenu(control<QListView>(form, "List1"), Way::ShiftF10), "Show errors");
+    EXPECT_EQ(control<QLabel>(form, "Label3")->text(), " x      y");
     EXPECT_EQ(view.model()->columnCount(), 4);
 }
 
@@ -115,18 +115,18 @@ TEST_F(Tables, FollowsTheList)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->view().model()->rowCount(), 3);
     window->close();
-    QTest::mouseDClick(form.Label3, Qt::LeftButton);
+    QTest::mouseDClick(control<QLabel>(form, "Label3"), Qt::LeftButton);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(form.findChildren<TableWindow*>().size(), 1);
 
     reactivate();
-    form.Text2->setFocus();
-    form.Text2->clear();
+    control<QLineEdit>(form, "Text2")->setFocus();
+    control<QLineEdit>(form, "Text2")->clear();
     typeAndEnter("0.2");
     EXPECT_EQ(window->view().model()->rowCount(), 3 + 5);
     EXPECT_EQ(window->view().model()->index(3, 0).data().toString(), "2");
     EXPECT_EQ(window->findChild<QLabel*>("RunLabel")->text().left(6), "Run 1:");
-    form.Command1->click();
+    control<QPushButton>(form, "Command1")->click();
     EXPECT_EQ(window->view().model()->rowCount(), 0);
 }
 
@@ -137,8 +137,8 @@ TEST_F(Tables, SavedCsvReadsInPython)
     useStepAndMethod("0.1", 0);
     run("1");
     useStepAndMethod("0.05", 3);
-    form.Text2->setFocus();
-    QTest::keyClick(form.Text2, Qt::Key_Return);
+    control<QLineEdit>(form, "Text2")->setFocus();
+    QTest::keyClick(control<QLineEdit>(form, "Text2"), Qt::Key_Return);
     ASSERT_EQ(listedCount(form), 11u + 21u);
 
     QTemporaryDir folder;
@@ -224,8 +224,8 @@ protected:
 // and the find box finds.
 TEST_P(GuideIn, OpensOnF1AndNamesTheMenus)
 {
-    EXPECT_EQ(form.Command3->toolTip(), QString::fromUtf8(GetParam().tip));
-    EXPECT_EQ(form.Text4->toolTip(), QString::fromUtf8(GetParam().tip));
+    EXPECT_EQ(control<QPushButton>(form, "Command3")->toolTip(), QString::fromUtf8(GetParam().tip));
+    EXPECT_EQ(control<QPlainTextEdit>(form, "Text4")->toolTip(), QString::fromUtf8(GetParam().tip));
     QTest::keyClick(&form, Qt::Key_F1);
     auto* guide = form.findChild<GuideWindow*>();
     ASSERT_NE(guide, nullptr);
@@ -238,7 +238,7 @@ TEST_P(GuideIn, OpensOnF1AndNamesTheMenus)
     const struct {
         QWidget* owner;
         const char* section;
-    } menus[] = {{form.List2, "equation-menu"}, {form.List1, "table-menu"}, {form.Picture1, "plot-menu"}};
+    } menus[] = {{control<QListWidget>(form, "List2"), "equation-menu"}, {control<QListView>(form, "List1"), "table-menu"}, {control<PictureBox>(form, "Picture1"), "plot-menu"}};
     static const QRegularExpression mnemonic("\\(&.\\)|&");
     for (const auto& m : menus) {
         SCOPED_TRACE(m.section);
@@ -278,7 +278,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, GuideIn,
 // A menu's Guide entry opens the guide at the menu's own section.
 TEST_F(Tables, GuideEntryOpensTheMenusSection)
 {
-    choose(openMenu(form.Picture1, Way::ShiftF10), "Guide");
+    choose(openMenu(control<PictureBox>(form, "Picture1"), Way::ShiftF10), "Guide");
     auto* guide = form.findChild<GuideWindow*>();
     ASSERT_NE(guide, nullptr);
     QApplication::processEvents();

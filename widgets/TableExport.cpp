@@ -55,6 +55,8 @@ QString cell(const QString& text, char separator)
     return '"' + quoted + '"';
 }
 
+} // namespace
+
 // A disk that fills up part way takes part of a write without an error;
 // writing the rest then fails and says why.
 bool writeAll(QIODevice& device, std::string_view bytes)
@@ -67,8 +69,6 @@ bool writeAll(QIODevice& device, std::string_view bytes)
     }
     return true;
 }
-
-} // namespace
 
 QString modelText(const QAbstractItemModel& model, char separator)
 {

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 class QAbstractItemModel;
 class QIODevice;
@@ -36,6 +37,10 @@ bool writeTableCsv(const ResultsTable& table, QIODevice& device, const TruthColu
 // tab-separated for the clipboard, comma-separated for a file, where a cell
 // holding a comma, a quote or a line break is quoted.
 QString modelText(const QAbstractItemModel& model, char separator);
+// Writes all of `bytes`, again and again where a device takes only part;
+// false when it refuses a write.
+bool writeAll(QIODevice& device, std::string_view bytes);
+
 // False when the device refused a write.
 bool writeModelText(const QAbstractItemModel& model, QIODevice& device, char separator);
 

@@ -5,6 +5,7 @@
 #include "core/ReferenceSolution.h"
 #include "core/ResultsTable.h"
 #include "widgets/StepExplanation.h"
+#include "widgets/TableExport.h"
 
 #include <QIODevice>
 
@@ -99,19 +100,6 @@ private:
     std::size_t run_ = static_cast<std::size_t>(-1);
     std::string runCells_;
 };
-
-// A disk that fills up part way takes part of a write without an error;
-// writing the rest then fails and says why.
-bool writeAll(QIODevice& device, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const qint64 written = device.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 } // namespace
 

@@ -11,6 +11,8 @@
 // The column names and the method names are the same in every language, so
 // that a script reading the file need not know who saved it.
 
+#include "widgets/TableExport.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -25,10 +27,7 @@ namespace rk {
 
 class ResultsTable;
 
-struct TidyTruth {
-    QString heading; // "exact" or "reference"
-    std::function<std::optional<double>(std::size_t line)> valueAt;
-};
+using TidyTruth = TruthColumns;
 
 // The header and the given lines, in their order.
 QString tidyText(const ResultsTable& table, char separator, const TidyTruth* truth,

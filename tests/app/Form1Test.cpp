@@ -721,12 +721,12 @@ TEST_F(Results, LongReferenceLeavesTheWindowFree)
     for (const char* text : {"0", "1", "49999"})
         typeAndEnter(text);
     ASSERT_EQ(listedCount(form), 999'981u);
-    choose(openMenu(control<QListView>(form, "List1"), Way::ShiftF10), "Show errors");
-    const QString tip = control<QListView>(form, "List1")->model()->index(999'980, 0).data(Qt::ToolTipRole).toString();
+    choose(openMenu(list1, Way::ShiftF10), "Show errors");
+    const QString tip = list1->model()->index(999'980, 0).data(Qt::ToolTipRole).toString();
     EXPECT_TRUE(tip.endsWith(QString::fromUtf8("\ncomputing…"))) << tip.toStdString();
     EXPECT_TRUE(QString::fromStdString(listedLine(form, 999'980)).endsWith("    computing…"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "nothing waits on a dialog";
-    control<QPushButton>(form, "Command1")->click();
+    control<QPushButton>("Command1")->click();
     EXPECT_EQ(listedCount(form), 0u);
 }
 

@@ -473,6 +473,9 @@ int peakMemoryProbe(int argc, char* argv[], bool truth)
         for (const char* name : {"ShowErrors", "ShowExactSolution"})
             if (auto* action = form.findChild<QAction*>(name))
                 action->setChecked(true);
+    // The reference is made on a worker: the peak counts it once it is in.
+    if (auto* results = qobject_cast<ResultsModel*>(list->model()); truth && results)
+        results->waitForReferences();
     list->scrollToBottom();
     form.repaint();
     QTest::qWait(100);

@@ -99,6 +99,10 @@
         <extracomment>%1 is the most steps a run may take, e.g. 1,000,000.</extracomment>
         <translation>%1 ステップを超えるので計算しませんでした。</translation>
     </message>
+    <message>
+        <source>Its tableau&apos;s order conditions promise order %1.</source>
+        <translation>タブローの次数条件が約束する次数は %1 です。</translation>
+    </message>
 </context>
 <context>
     <name>MethodNames</name>
@@ -123,6 +127,11 @@
         <extracomment>%1 is the method&apos;s name, %2 the step, e.g. &quot;Heun Method, h = 0.1&quot;.</extracomment>
         <translation>%1、h = %2</translation>
     </message>
+    <message>
+        <source>%1 (own method), h = %2</source>
+        <extracomment>%1 is the name the learner gave their own method, %2 the step, e.g. &quot;3/8 rule (own method), h = 0.05&quot;.</extracomment>
+        <translation>%1（自作の解法）、h = %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultsHeading</name>
@@ -132,27 +141,38 @@
     </message>
 </context>
 <context>
+    <name>RunMessage</name>
+    <message>
+        <source>A run goes from x1 to the right, but x2 = %1 lies to the left of x1 = %2, so nothing was computed. Type an x2 greater than x1.</source>
+        <translation>計算は x1 から右へ進みますが、x2 = %1 は x1 = %2 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。</translation>
+    </message>
+    <message>
+        <source>The slope has no value at x = %1, so the run stopped there.</source>
+        <translation>傾きが x = %1 で値を持たないので、計算をそこで止めました。</translation>
+    </message>
+    <message>
+        <source>The solution grew beyond the range of numbers at x = %1, so the run stopped there: it may blow up near this x.</source>
+        <translation>解が x = %1 で扱える数の範囲を超えたので、計算をそこで止めました。解はこの x の近くで発散するのかもしれません。</translation>
+    </message>
+    <message>
+        <source>The step h = %1 lies outside %2 to %3, so the run was not started.</source>
+        <translation>刻み h = %1 が %2 から %3 の範囲外なので、計算は始めませんでした。</translation>
+    </message>
+    <message>
+        <source>The initial ordinate y1 is beyond the range of numbers, so the run was not started.</source>
+        <translation>初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
+    </message>
+    <message>
+        <source>A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.</source>
+        <translation>1 回の計算は刻み %2 で %1 ステップまでなので、x2 - x1 は %3 未満にしてください。計算は始めませんでした。</translation>
+    </message>
+    <message>
+        <source>The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.</source>
+        <translation>終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>StepExplanation</name>
-    <message>
-        <source>k1 = f(x, y) = %1</source>
-        <translation>k1 = f(x, y) = %1</translation>
-    </message>
-    <message>
-        <source>k2 = f(x + h/2, y + k1·h/2) = %1</source>
-        <translation>k2 = f(x + h/2, y + k1·h/2) = %1</translation>
-    </message>
-    <message>
-        <source>k3 = f(x + h/2, y + k2·h/2) = %1</source>
-        <translation>k3 = f(x + h/2, y + k2·h/2) = %1</translation>
-    </message>
-    <message>
-        <source>k4 = f(x + h, y + k3·h) = %1</source>
-        <translation>k4 = f(x + h, y + k3·h) = %1</translation>
-    </message>
-    <message>
-        <source>y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %1</source>
-        <translation>y(x + h) = y + h·((k1 + k4) + 2·(k2 + k3))/6 = %1</translation>
-    </message>
     <message>
         <source>No equation was selected for this run, so every slope is 0 and y keeps its start value.</source>
         <translation>この計算では方程式が選ばれていないので、傾きはどれも 0 で、y は初めの値のままです。</translation>
@@ -163,12 +183,12 @@
     </message>
     <message>
         <source>%1 is beyond the range of numbers, so the run stops before x = %2.</source>
-        <extracomment>%1 is k1 to k4 or y(x + h), as the lines above name them; %2 is the next row&apos;s x.</extracomment>
+        <extracomment>%1 is a slope, k1 to k6, or y(x + h), as the lines above name it; %2 is the next row&apos;s x.</extracomment>
         <translation>%1 が扱える数の範囲を超えるので、計算は x = %2 の手前で止まります。</translation>
     </message>
     <message>
         <source>%1 has no value at x = %2, so the run stops here.</source>
-        <extracomment>%1 is k1 to k4, as the lines above name them; %2 is the row&apos;s x.</extracomment>
+        <extracomment>%1 is a slope, k1 to k6, as the lines above name it; %2 is the row&apos;s x.</extracomment>
         <translation>%1 は x = %2 で値を持たないので、計算はここで止まります。</translation>
     </message>
     <message>
@@ -234,22 +254,6 @@ as it does near a pole.</source>
     <message>
         <source>No value here: computing the reference was cancelled.</source>
         <translation>ここには値がありません: 参照解の計算は取り消されました。</translation>
-    </message>
-    <message>
-        <source>y(x + h) = y + h·k1 = %1</source>
-        <translation>y(x + h) = y + h·k1 = %1</translation>
-    </message>
-    <message>
-        <source>k2 = f(x + h, y + k1·h) = %1</source>
-        <translation>k2 = f(x + h, y + k1·h) = %1</translation>
-    </message>
-    <message>
-        <source>y(x + h) = y + h·(k1 + k2)/2 = %1</source>
-        <translation>y(x + h) = y + h·(k1 + k2)/2 = %1</translation>
-    </message>
-    <message>
-        <source>y(x + h) = y + h·k2 = %1</source>
-        <translation>y(x + h) = y + h·k2 = %1</translation>
     </message>
 </context>
 <context>
@@ -457,61 +461,25 @@ as it does near a pole.</source>
     </message>
 </context>
 <context>
-    <name>rk::FileSaver</name>
+    <name>rk::EquationMenu</name>
     <message>
-        <source>The file %1 could not be saved: %2.</source>
-        <translation>ファイル %1 を保存できませんでした（%2）。</translation>
-    </message>
-</context>
-<context>
-    <name>rk::Form1</name>
-    <message>
-        <source>The solution grew beyond the range of numbers at x = %1, so the run stopped there: it may blow up near this x.</source>
-        <translation>解が x = %1 で扱える数の範囲を超えたので、計算をそこで止めました。解はこの x の近くで発散するのかもしれません。</translation>
-    </message>
-    <message>
-        <source>A run is limited to %1 steps of %2, so x2 - x1 must stay below %3. The run was not started.</source>
-        <translation>1 回の計算は刻み %2 で %1 ステップまでなので、x2 - x1 は %3 未満にしてください。計算は始めませんでした。</translation>
-    </message>
-    <message>
-        <source>The final abscissa x2 or the start abscissa x1 is beyond the range of numbers, so the run was not started.</source>
-        <translation>終わりの x2 か初めの x1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
-    </message>
-    <message>
-        <source>The slope has no value at x = %1, so the run stopped there.</source>
-        <translation>傾きが x = %1 で値を持たないので、計算をそこで止めました。</translation>
-    </message>
-    <message>
-        <source>The initial ordinate y1 is beyond the range of numbers, so the run was not started.</source>
-        <translation>初めの y1 が扱える数の範囲を超えているので、計算は始めませんでした。</translation>
+        <source>Right-click for your own equation</source>
+        <translation>右クリックで自分の方程式を入力できます</translation>
     </message>
     <message>
         <source>Own equation…</source>
         <translation>自分の方程式…</translation>
     </message>
     <message>
-        <source>A run goes from x1 to the right, but x2 = %1 lies to the left of x1 = %2, so nothing was computed. Type an x2 greater than x1.</source>
-        <translation>計算は x1 から右へ進みますが、x2 = %1 は x1 = %2 より左にあるので、何も計算しませんでした。x1 より大きい x2 を入力してください。</translation>
-    </message>
-    <message>
-        <source>Right-click for your own equation</source>
-        <translation>右クリックで自分の方程式を入力できます</translation>
-    </message>
-    <message>
-        <source>Right-click to copy or save the table</source>
-        <translation>右クリックで表をコピー・保存できます</translation>
-    </message>
-    <message>
-        <source>Right-click to copy or save the plot, or to show the slope field</source>
-        <translation>右クリックでグラフをコピー・保存したり、方向場を表示したりできます</translation>
-    </message>
-    <message>
         <source>Compare steps and methods…</source>
         <translation>刻み幅と解法を比べる…</translation>
     </message>
+</context>
+<context>
+    <name>rk::FileSaver</name>
     <message>
-        <source>The step h = %1 lies outside %2 to %3, so the run was not started.</source>
-        <translation>刻み h = %1 が %2 から %3 の範囲外なので、計算は始めませんでした。</translation>
+        <source>The file %1 could not be saved: %2.</source>
+        <translation>ファイル %1 を保存できませんでした（%2）。</translation>
     </message>
 </context>
 <context>
@@ -565,6 +533,10 @@ as it does near a pole.</source>
         <source>Classical %1</source>
         <extracomment>A menu entry; %1 is the method&apos;s name, as &quot;Heun&quot;.</extracomment>
         <translation>古典的%1</translation>
+    </message>
+    <message>
+        <source>Own method…</source>
+        <translation>自作の解法…</translation>
     </message>
 </context>
 <context>
@@ -659,6 +631,120 @@ as it does near a pole.</source>
     </message>
 </context>
 <context>
+    <name>rk::OwnMethodDialog</name>
+    <message>
+        <source>Own method</source>
+        <translation>自作の解法</translation>
+    </message>
+    <message>
+        <source>Name of the method</source>
+        <translation>解法の名前</translation>
+    </message>
+    <message>
+        <source>for example: 3/8 rule</source>
+        <translation>例: 3/8 公式</translation>
+    </message>
+    <message>
+        <source>Butcher tableau</source>
+        <translation>ブッチャー表</translation>
+    </message>
+    <message>
+        <source>One line per stage: c, a bar |, then the stage&apos;s row of A. Last line: a bar |, then the weights b. Numbers or fractions such as 0.5, 1/3 or -1/3, apart by blanks.</source>
+        <translation>段ごとに 1 行: c、縦線 |、その段の A の行。最後の行: 縦線 |、重み b。数や分数 (0.5、1/3、-1/3 など) を空白で区切って書きます。</translation>
+    </message>
+    <message>
+        <source>What the tableau promises</source>
+        <translation>タブローが約束すること</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Tableau:</source>
+        <translation>タブロー(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Give the method a name, such as 3/8 rule.</source>
+        <translation>解法に名前を付けてください。例: 3/8 公式</translation>
+    </message>
+    <message>
+        <source>order 0: the weights sum to %1, not 1</source>
+        <extracomment>%1 is the sum of the weights b, e.g. 0.9.</extracomment>
+        <translation>次数 0: 重みの和が 1 でなく %1 です</translation>
+    </message>
+    <message>
+        <source>order 1: the weights sum to 1</source>
+        <translation>次数 1: 重みの和は 1 です</translation>
+    </message>
+    <message>
+        <source>order %1: all %2 conditions hold</source>
+        <translation>次数 %1: %2 個の条件がすべて成り立ちます</translation>
+    </message>
+    <message>
+        <source>order %1: its condition fails</source>
+        <translation>次数 %1: その条件は成り立ちません</translation>
+    </message>
+    <message>
+        <source>order %1: %2 of %3 fail</source>
+        <translation>次数 %1: %3 個のうち %2 個が成り立ちません</translation>
+    </message>
+    <message>
+        <source>Each row of A sums to its c: every stage&apos;s y is a step towards its x.</source>
+        <translation>A の各行の和はその c に等しく、どの段の y もその x へ向かう一歩です。</translation>
+    </message>
+    <message>
+        <source>Row %1 of A sums to %2, not to c = %3: that stage takes its slope at a y that belongs to another x. The conditions assume each row sums to its c, so on equations that depend on x the method is sure of order 1 only.</source>
+        <extracomment>%1 is the stage, %2 the sum of its row of A, %3 its c.</extracomment>
+        <translation>A の第 %1 行の和は c = %3 でなく %2 です: その段は別の x に属する y で傾きを取ります。次数条件は各行の和が c に等しいことを前提にしているので、x を含む方程式では次数 1 しか保証されません。</translation>
+    </message>
+    <message>
+        <source>Line %1, c</source>
+        <extracomment>Where a refusal lies: the line as typed, and c or the entry right of the bar.</extracomment>
+        <translation>%1 行目の c</translation>
+    </message>
+    <message>
+        <source>Line %1, entry %2</source>
+        <translation>%1 行目の %2 番目の値</translation>
+    </message>
+    <message>
+        <source>Type the tableau: a line c | a_i1 a_i2 … for each stage, then | b_1 b_2 … for the weights.</source>
+        <translation>タブローを入力してください: 段ごとに c | a_i1 a_i2 … の行、最後に重みの行 | b_1 b_2 …。</translation>
+    </message>
+    <message>
+        <source>Line %1 has no bar |: write c, a bar, then the stage&apos;s row of A.</source>
+        <translation>%1 行目に縦線 | がありません: c、縦線、その段の A の行の順に書いてください。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no number; write numbers or fractions such as 0.5, 1/3 or -1/3.</source>
+        <translation>%1: 「%2」は数ではありません。0.5、1/3、-1/3 のような数か分数を書いてください。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; divides by zero.</source>
+        <translation>%1: 「%2」は 0 で割っています。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; lies on or above the diagonal of A, where only 0 may stand: a stage can use only the slopes before it.</source>
+        <translation>%1: 「%2」は A の対角線上かその右上にあり、そこには 0 しか置けません: 各段はそれより前の傾きしか使えません。</translation>
+    </message>
+    <message>
+        <source>Line %1 would be stage %2: a method here has at most %3 stages.</source>
+        <translation>%1 行目は第 %2 段になってしまいます: 解法の段数は %3 までです。</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after the weights&apos; line | b_1 b_2 …, which must be the last.</source>
+        <translation>%1 行目が重みの行 | b_1 b_2 … の後にあります。重みの行は最後でなければなりません。</translation>
+    </message>
+    <message>
+        <source>The weights are missing: end with a line | b_1 b_2 … with a weight for each stage.</source>
+        <translation>重みがありません: 最後に、段ごとの重みを並べた行 | b_1 b_2 … を書いてください。</translation>
+    </message>
+    <message>
+        <source>%1: the weight &quot;%2&quot; lies past the last stage.</source>
+        <translation>%1: 重み「%2」は最後の段より後にあります。</translation>
+    </message>
+</context>
+<context>
     <name>rk::PlotMenu</name>
     <message>
         <source>Copy image</source>
@@ -683,6 +769,10 @@ as it does near a pole.</source>
     <message>
         <source>Show exact solution</source>
         <translation>厳密解を表示</translation>
+    </message>
+    <message>
+        <source>Right-click to copy or save the plot, or to show the slope field</source>
+        <translation>右クリックでグラフをコピー・保存したり、方向場を表示したりできます</translation>
     </message>
 </context>
 <context>
@@ -778,6 +868,10 @@ as it does near a pole.</source>
     <message>
         <source>Open as table…</source>
         <translation>表として開く…</translation>
+    </message>
+    <message>
+        <source>Right-click to copy or save the table</source>
+        <translation>右クリックで表をコピー・保存できます</translation>
     </message>
 </context>
 <context>
